@@ -1,0 +1,7 @@
+#include "content/content.hpp"
+
+namespace content {
+
+void writeData(const Context&) {}
+
+} // namespace content

@@ -1,0 +1,7 @@
+#include "content/content.hpp"
+
+namespace content {
+
+void writeGameplayArt(const Context&) {}
+
+} // namespace content

@@ -1,0 +1,7 @@
+#include "content/content.hpp"
+
+namespace content {
+
+void writeScreenArt(const Context&) {}
+
+} // namespace content

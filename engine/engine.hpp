@@ -1,0 +1,144 @@
+// The graphics, input and timing engine of the game and the level editor.
+//
+// One Engine object owns a display back end (window, headless or surface), every texture and
+// font, the clock and the input state. Coordinates are pixels of the canvas (1024 x 768 for the
+// game, the view size for the surface back end), origin top left. Colours are packed 0xAARRGGBB.
+// No call throws or aborts: failures return false or an invalid id and leave a message in
+// lastError().
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace engine {
+
+using Color = std::uint32_t;
+
+// Packs four channels 0..1 (clamped) into 0xAARRGGBB.
+Color makeColor(float r, float g, float b, float a);
+inline constexpr Color kWhite = 0xFFFFFFFFu;
+
+// Corner colours of a rectangle: top-left, top-right, bottom-right, bottom-left.
+struct Corners {
+    Color topLeft = kWhite, topRight = kWhite, bottomRight = kWhite, bottomLeft = kWhite;
+    static constexpr Corners all(Color c) { return {c, c, c, c}; }
+};
+
+using TextureId = int; // kNoTexture draws nothing
+using FontId = int;    // kNoFont draws nothing
+inline constexpr TextureId kNoTexture = -1;
+inline constexpr FontId kNoFont = -1;
+
+struct Size {
+    int width = 0, height = 0;
+};
+struct Point {
+    int x = 0, y = 0;
+};
+
+enum class Backend {
+    Window,   // an SDL window with an accelerated renderer, canvas letterboxed
+    Headless, // software rendering into an off-screen canvas; needs no display
+    Surface,  // software rendering into memory that a Qt widget paints
+};
+
+struct DisplayConfig {
+    Backend backend = Backend::Headless;
+    std::string title = "Brimzel";
+    bool fullscreen = false; // Window only: desktop full screen
+    int width = 1024;        // canvas size
+    int height = 768;
+};
+
+// Key codes of the game (DirectInput scan-code numbering).
+namespace key {
+inline constexpr int Escape = 1;
+inline constexpr int Enter = 28; // keypad Enter too
+inline constexpr int S = 31;
+inline constexpr int Space = 57;
+inline constexpr int F12 = 88;
+inline constexpr int Up = 200;
+inline constexpr int Left = 203;
+inline constexpr int Right = 205;
+inline constexpr int Down = 208;
+} // namespace key
+
+struct FontStyle {
+    bool bold = false, italic = false, underline = false;
+};
+
+struct LoadOptions {
+    int width = -1, height = -1;  // -1, -1 keep the file's size; other sizes resample
+    bool magentaColorKey = false; // pure magenta becomes transparent
+    bool filtered = true;         // false: nearest-neighbour sampling (masks)
+};
+
+class Engine {
+  public:
+    // Opens the display. Returns null and sets `error` when it cannot.
+    static std::unique_ptr<Engine> create(const DisplayConfig& config, std::string& error);
+    virtual ~Engine() = default;
+
+    const std::string& lastError() const { return error_; }
+
+    // Frame.
+    virtual void clear() = 0;
+    virtual bool present() = 0;
+    virtual float elapsedMs() const = 0;                 // length of the last frame
+    virtual std::uint32_t tick() const = 0;              // ms clock
+    virtual void useScriptedClock(float msPerFrame) = 0; // exact, accumulated per present
+    virtual void setVsync(bool on) = 0;                  // loading screens present without waiting
+    virtual Size canvasSize() const = 0;
+
+    // Paths of textures and fonts resolve against this folder unless absolute.
+    virtual void setSearchDirectory(const std::string& folder) = 0;
+
+    // Textures under string keys. A second load under the same key replaces the first.
+    virtual TextureId loadTexture(const std::string& path, const std::string& key,
+                                  const LoadOptions& options = {}) = 0;
+    virtual TextureId texture(const std::string& key) const = 0; // kNoTexture if unknown
+    virtual Size textureSize(TextureId id) const = 0;
+    // Colour of the decoded file's pixel, exact (no filtering); 0 outside the picture.
+    virtual Color pixel(TextureId id, int x, int y) const = 0;
+
+    // Drawing, alpha-blended; the texture is modulated by the corner colours.
+    virtual void drawTexture(TextureId id, float x1, float y1, float x2, float y2,
+                             const Corners& colors = {}) = 0;
+    // Rotated about its centre by degrees, clockwise on screen.
+    virtual void drawRotated(TextureId id, float centerX, float centerY, float width, float height,
+                             float angleDegrees, const Corners& colors = {}) = 0;
+    virtual void fillRect(float x1, float y1, float x2, float y2, const Corners& colors) = 0;
+
+    // Fonts resolve their face through fontconfig (with look-alikes for missing faces).
+    virtual FontId createFont(const std::string& key, const std::string& face, int sizePoints,
+                              const FontStyle& style = {}) = 0;
+    virtual FontId font(const std::string& key) const = 0;
+    virtual Size measureText(const std::string& utf8, FontId font) = 0;
+    virtual void drawText(const std::string& utf8, float x, float y, Color color, FontId font) = 0;
+
+    // Fades the presented frames in from a colour over `ms`, drawn over everything.
+    virtual void fadeIn(float r, float g, float b, float ms) = 0;
+
+    // The last presented frame.
+    virtual bool saveScreenshotJpeg(const std::string& path) = 0;
+    virtual bool savePng(const std::string& path) = 0;
+    // Surface back end: the last presented frame as 0xAARRGGBB rows of canvas width.
+    virtual const std::uint32_t* framePixels() const = 0;
+
+    // Input. pumpEvents() runs once per frame and returns false once the user asked to close.
+    virtual bool pumpEvents() = 0;
+    virtual bool keyDown(int keyCode) const = 0;
+    virtual bool mouseButtonDown(int button) const = 0; // 0 = left
+    virtual Point mousePosition() const = 0;            // canvas pixels
+    virtual Point mouseRelative() = 0;                  // movement since the previous query
+
+    // Scripted input (headless runs, tests) and input fed by a host widget (surface back end).
+    virtual void setKey(int keyCode, bool down) = 0;
+    virtual void setMouse(Point position, bool leftDown) = 0;
+
+  protected:
+    std::string error_;
+};
+
+} // namespace engine
