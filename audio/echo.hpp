@@ -1,0 +1,38 @@
+// A feedback echo on a stereo stream: each repeat comes `delay` later, `decay` times as loud.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <vector>
+
+namespace audio {
+
+inline constexpr float kEchoDelaySeconds = 0.3f;
+inline constexpr float kEchoDecay = 0.4f;
+
+class Echo {
+  public:
+    Echo(int sampleRate, float delaySeconds = kEchoDelaySeconds, float decay = kEchoDecay);
+
+    // In place on interleaved stereo frames.
+    void process(float* stereo, int frames);
+    // Forgets the echoes still ringing, so a re-added echo starts quiet.
+    void clear();
+
+    std::size_t delayFrames() const { return delay_.size() / 2; }
+    float decay() const { return decay_; }
+
+    // The system whose output the echo is in (null when in none). Set only through
+    // claim/release so that two systems never both run it.
+    bool claim(const void* system);
+    void release(const void* system);
+    bool claimedBy(const void* system) const { return owner_.load() == system; }
+
+  private:
+    std::vector<float> delay_; // interleaved stereo ring
+    std::size_t position_ = 0;
+    float decay_;
+    std::atomic<const void*> owner_{nullptr};
+};
+
+} // namespace audio

@@ -1,0 +1,20 @@
+#include "audio/sound.hpp"
+
+#include <utility>
+
+namespace audio {
+
+Sound::Sound(std::vector<std::int16_t> samples, int channels, bool looping)
+    : samples_(std::move(samples)), channels_(channels < 1 ? 1 : channels),
+      frames_(samples_.size() / static_cast<std::size_t>(channels_)), looping_(looping) {}
+
+Result releaseSound(SoundHandle& sound) {
+    if (!sound) {
+        return Result::InvalidHandle;
+    }
+    sound->markReleased();
+    sound.reset();
+    return Result::Ok;
+}
+
+} // namespace audio
