@@ -317,4 +317,21 @@ struct GameState {
 
     // ---- Shell additions (start-up, resources, sound, input, drawing) --------------------
     // Fields the shell needs beyond those above go here.
+    // Keys found released this frame by the input step, for the screen steps that act on them.
+    struct ReleasedKeys {
+        bool right = false, left = false, up = false, down = false, enter = false;
+    };
+    ReleasedKeys menuKeys{};
+    ReleasedKeys endScreenKeys{};
+    ReleasedKeys highscoreKeys{};
+    bool introEscapeLatch = false;
+    bool introSpaceLatch = false;
+    bool tutorialEscapeLatch = false;
+    // The hornet's buzz plays on system B; its channel handle is B's.
+    EnemySlots<bool> enemyChannelOnB{};
+    // Display: a window exists (messages go to a message box) or the game runs headless.
+    bool windowed = false;
+    // A message for the player that the active screen shows (level file problems).
+    std::string noticeText;
+    std::uint32_t noticeUntilTick = 0;
 };
