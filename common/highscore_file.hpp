@@ -1,0 +1,42 @@
+#pragma once
+
+#include "common/result.hpp"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace common {
+
+inline constexpr int kHighscorePlaces = 4;
+inline constexpr int kUserLevelTable = 17; // every user level shares table 17 of its mode
+
+// One table: place 1 is the best. Names may be empty.
+struct HighscoreFile {
+    std::array<std::string, kHighscorePlaces> highscoreNames;
+    std::array<std::int16_t, kHighscorePlaces> highscorePoints{};
+};
+
+// "highscore_1.fly" for the scenario (gameMode 1, any level), otherwise
+// "highscore_<mode>_<level>.fly" with level 17 for a user level.
+std::string highscoreFileName(int gameMode, int levelNumber, bool userLevel);
+
+// root/highscore/<name> and root/highscore/default/<name>.
+std::filesystem::path highscoreFilePath(const std::filesystem::path& root, int gameMode,
+                                        int levelNumber, bool userLevel);
+std::filesystem::path defaultHighscoreFilePath(const std::filesystem::path& root, int gameMode,
+                                               int levelNumber, bool userLevel);
+
+// Eight lines: name and points of places 1 to 4. Points are 16-bit whole numbers.
+Result<HighscoreFile> readHighscoreFile(const std::filesystem::path& path);
+
+// Writes the eight lines, replacing the file atomically.
+Status writeHighscoreFile(const std::filesystem::path& path, const HighscoreFile& table);
+
+// Enters a score: it takes the first place whose points it beats (strictly), the places below
+// move down and the last drops out; the new place gets an empty name. Returns the place taken
+// (1..4), or 0 when the score beats none. Scores beyond 16 bits are stored as 32767.
+std::int16_t insertScore(HighscoreFile& table, std::int32_t score);
+
+} // namespace common
