@@ -1,0 +1,90 @@
+// Files that are not at the mixing rate or not stereo, and the limiter's shape.
+#include "audio_fixture.hpp"
+
+#include <audio/audio.hpp>
+#include <audio/limiter.hpp>
+
+#include <cmath>
+#include <limits>
+
+using namespace audio_test;
+using audio::Result;
+
+using Decoding = AudioFixture;
+
+namespace {
+
+// Rising zero crossings of the left channel in [from, to).
+int risingCrossings(const std::vector<float>& stereo, int from, int to) {
+    int count = 0;
+    for (int i = from + 1; i < to; ++i) {
+        if (stereo[2 * (i - 1)] < 0.0f && stereo[2 * i] >= 0.0f) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+TEST_F(Decoding, OtherRatesPlayAtTheirOwnLengthAndPitch) {
+    for (long rate : {22050L, 48000L}) {
+        auto sound = tone("rate" + std::to_string(rate) + ".ogg", 500, 0.5, 0.5f,
+                          audio::kModeSoftware, rate);
+        audio::ChannelHandle channel = 0;
+        ASSERT_EQ(system->play(sound, false, channel), Result::Ok);
+        const auto heard = render(*system, kRate);
+        EXPECT_GT(peak(heard, kRate / 2 - 400, kRate / 2 - 200), 0.4f) << rate;
+        EXPECT_EQ(peak(heard, kRate / 2 + 200, kRate), 0.0f) << rate;
+        // 500 Hz for 0.4 s in the middle: 200 periods.
+        EXPECT_NEAR(risingCrossings(heard, kRate / 20, kRate * 9 / 20), 200, 1) << rate;
+    }
+}
+
+TEST_F(Decoding, ResampledLoopStaysSeamless) {
+    auto sound = tone("loop.ogg", 480, 0.5, 0.5f, audio::kModeSoftware | audio::kModeLoop, 48000);
+    audio::ChannelHandle channel = 0;
+    ASSERT_EQ(system->play(sound, false, channel), Result::Ok);
+    const auto heard = render(*system, kRate);
+    float normal = 0.0f;
+    float atWrap = 0.0f;
+    for (int i = 1; i < kRate; ++i) {
+        const float step = std::fabs(heard[2 * i] - heard[2 * (i - 1)]);
+        (std::abs(i - kRate / 2) < 40 ? atWrap : normal) =
+            std::max(std::abs(i - kRate / 2) < 40 ? atWrap : normal, step);
+    }
+    EXPECT_LE(atWrap, normal * 1.2f);
+}
+
+TEST_F(Decoding, MonoIsHeardOnBothSides) {
+    auto sound = tone("mono.ogg", 441, 0.5, 0.5f, audio::kModeSoftware, kRate, 1);
+    audio::ChannelHandle channel = 0;
+    ASSERT_EQ(system->play(sound, false, channel), Result::Ok);
+    const auto heard = render(*system, 4096);
+    for (int i = 0; i < 4096; ++i) {
+        ASSERT_EQ(heard[2 * i], heard[2 * i + 1]);
+    }
+    EXPECT_NEAR(peak(heard, 0, 4096), 0.5f, 0.02f);
+}
+
+TEST(Limiter, LeavesQuietSamplesAloneAndBendsLoudOnesBelowFullScale) {
+    std::vector<float> samples = {
+        0.0f,         0.5f, -0.9f, 0.95f, -1.5f, 40.0f, std::numeric_limits<float>::infinity(),
+        std::nanf("")};
+    audio::limit(samples.data(), static_cast<int>(samples.size()));
+    EXPECT_EQ(samples[0], 0.0f);
+    EXPECT_EQ(samples[1], 0.5f);
+    EXPECT_EQ(samples[2], -0.9f);
+    EXPECT_GT(samples[3], 0.9f);
+    EXPECT_LT(samples[3], 0.95f);
+    EXPECT_LT(samples[4], -0.9f);
+    EXPECT_GE(samples[4], -1.0f);
+    EXPECT_LE(samples[5], 1.0f);
+    EXPECT_LE(samples[6], 1.0f);
+    EXPECT_EQ(samples[7], 0.0f);
+
+    // No kink: the slope just above the knee is nearly that of the straight part.
+    float justAbove[2] = {audio::kLimiterKnee + 0.001f, audio::kLimiterKnee + 0.002f};
+    audio::limit(justAbove, 2);
+    EXPECT_NEAR(justAbove[1] - justAbove[0], 0.001f, 0.0001f);
+}
