@@ -90,6 +90,8 @@ class Engine {
     virtual void useScriptedClock(float msPerFrame) = 0; // exact, accumulated per present
     virtual void setVsync(bool on) = 0;                  // loading screens present without waiting
     virtual Size canvasSize() const = 0;
+    // Colour that clear() fills the canvas with (alpha ignored); opaque black until set.
+    virtual void setBackgroundColor(Color /*color*/) {}
 
     // Paths of textures and fonts resolve against this folder unless absolute.
     virtual void setSearchDirectory(const std::string& folder) = 0;

@@ -1,0 +1,51 @@
+// The display back ends behind the engine: where the renderer draws and where a finished frame
+// goes. The engine draws every frame into a canvas of a fixed size through `renderer()`.
+#pragma once
+
+#include "engine/dds.hpp"
+#include "engine/engine.hpp"
+
+#include <SDL.h>
+
+#include <memory>
+#include <string>
+
+namespace engine {
+
+class Display {
+  public:
+    virtual ~Display() = default;
+
+    virtual SDL_Renderer* renderer() const = 0;
+    virtual Size canvasSize() const = 0;
+
+    // Makes the canvas the render target for a new frame.
+    virtual void beginFrame() = 0;
+    // The canvas holds a finished frame: show it (window) or keep it (memory back ends).
+    virtual bool show(std::string& error) = 0;
+    // A copy of the last shown frame.
+    virtual bool capture(Image& out, std::string& error) = 0;
+    // The last shown frame as canvas-sized rows of 0xAARRGGBB, or null where the frame lives
+    // on the graphics card.
+    virtual const std::uint32_t* framePixels() const = 0;
+    virtual void setVsync(bool on) = 0;
+
+    // Window back end: the display reacts to an SDL event (Alt+Enter, resizing); true when the
+    // event is consumed and must not reach the input state.
+    virtual bool handleEvent(const SDL_Event&) { return false; }
+    // Whether SDL events are pumped for this display (memory back ends get input from the host).
+    virtual bool pumpsEvents() const { return false; }
+    // Window coordinates to canvas pixels.
+    virtual Point toCanvas(int x, int y) const { return {x, y}; }
+    // Scale from window coordinates to canvas pixels (for relative movement).
+    virtual float canvasPerWindowUnit() const { return 1.0f; }
+};
+
+std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::string& error);
+// Software rendering into memory. `keepCopy` copies each shown frame aside so a host may read it
+// at any time (surface back end); without it the canvas itself holds the frame until the next
+// clear (headless back end).
+std::unique_ptr<Display> createMemoryDisplay(const DisplayConfig& config, bool keepCopy,
+                                             std::string& error);
+
+} // namespace engine

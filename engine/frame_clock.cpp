@@ -1,0 +1,44 @@
+#include "engine/frame_clock.hpp"
+
+#include <SDL.h>
+
+#include <cmath>
+
+namespace engine {
+
+FrameClock::FrameClock() : lastFrameMs_(realNowMs()), startMs_(lastFrameMs_) {}
+
+double FrameClock::realNowMs() const {
+    return double(SDL_GetPerformanceCounter()) * 1000.0 / double(SDL_GetPerformanceFrequency());
+}
+
+void FrameClock::advance() {
+    if (scripted_) {
+        ++scriptedFrames_;
+        elapsed_ = float(scriptedStep_);
+        return;
+    }
+    const double now = realNowMs();
+    elapsed_ = float(now - lastFrameMs_);
+    lastFrameMs_ = now;
+}
+
+void FrameClock::useScripted(float msPerFrame) {
+    const double base = double(tick());
+    scripted_ = true;
+    scriptedBaseMs_ = base;
+    // A float step such as 16.6667f or 1000.0f / 60 carries binary noise; taken to 0.0001 ms it
+    // accumulates to the decimal tick a script author expects.
+    scriptedStep_ = msPerFrame > 0.0f ? std::round(double(msPerFrame) * 1e4) / 1e4 : 0.0;
+    scriptedFrames_ = 0;
+    elapsed_ = float(scriptedStep_);
+}
+
+std::uint32_t FrameClock::tick() const {
+    double ms = scripted_ ? scriptedBaseMs_ + double(scriptedFrames_) * scriptedStep_
+                          : realNowMs() - startMs_;
+    // The tick is a 32-bit millisecond counter that wraps like any such counter.
+    return std::uint32_t(std::uint64_t(std::floor(ms + 1e-6)));
+}
+
+} // namespace engine

@@ -1,0 +1,29 @@
+// Decoding picture files into plain pixels, and the edits made before a picture becomes a
+// texture (colour key, resampling).
+#pragma once
+
+#include "engine/dds.hpp"
+
+#include <string>
+
+struct SDL_Surface;
+
+namespace engine {
+
+// DDS through our own reader, everything else (JPEG, PNG, BMP, ...) through SDL_image.
+bool loadImageFile(const std::string& path, Image& out, std::string& error);
+
+// Pure magenta (any alpha) becomes fully transparent black, so filtering does not bleed pink.
+void applyMagentaColorKey(Image& image);
+
+// Bilinear when `filtered`, else nearest neighbour (keeps mask colours pure).
+Image resampleImage(const Image& image, int width, int height, bool filtered);
+
+// Copies an SDL surface of any format into an Image; false with a message on failure.
+bool imageFromSurface(SDL_Surface* surface, Image& out, std::string& error);
+
+// Saves 0xAARRGGBB pixels as PNG or JPEG (quality 90).
+bool saveImagePng(const Image& image, const std::string& path, std::string& error);
+bool saveImageJpeg(const Image& image, const std::string& path, std::string& error);
+
+} // namespace engine

@@ -1,0 +1,371 @@
+#include "engine/engine.hpp"
+
+#include "engine/display.hpp"
+#include "engine/font_resolver.hpp"
+#include "engine/frame_clock.hpp"
+#include "engine/image_file.hpp"
+#include "engine/input_state.hpp"
+#include "engine/quad_drawing.hpp"
+#include "engine/text_cache.hpp"
+#include "engine/texture_store.hpp"
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
+namespace engine {
+namespace {
+
+// Font sizes are points at 96 dots per inch, the usual desktop rule (12 pt = 16 px).
+constexpr unsigned kFontDpi = 96;
+constexpr std::size_t kTextCacheEntries = 512;
+
+struct FontRecord {
+    std::string key;
+    TTF_Font* font = nullptr;
+};
+
+struct Fade {
+    bool active = false;
+    Color color = 0;
+    std::uint32_t startTick = 0;
+    float ms = 0;
+};
+
+class SdlEngine final : public Engine {
+  public:
+    SdlEngine(std::unique_ptr<Display> display)
+        : display_(std::move(display)), textures_(display_->renderer()), texts_(kTextCacheEntries) {
+    }
+
+    ~SdlEngine() override {
+        texts_.clear();
+        for (auto& f : fonts_)
+            if (f.font)
+                TTF_CloseFont(f.font);
+        TTF_Quit();
+    }
+
+    // Frame.
+    void clear() override {
+        display_->beginFrame();
+        SDL_Renderer* r = display_->renderer();
+        SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
+        SDL_SetRenderDrawColor(r, Uint8(background_ >> 16), Uint8(background_ >> 8),
+                               Uint8(background_), 255);
+        SDL_RenderClear(r);
+    }
+
+    bool present() override {
+        drawFade();
+        std::string error;
+        const bool ok = display_->show(error);
+        if (!ok)
+            error_ = error;
+        clock_.advance();
+        return ok;
+    }
+
+    float elapsedMs() const override { return clock_.elapsedMs(); }
+    std::uint32_t tick() const override { return clock_.tick(); }
+    void useScriptedClock(float msPerFrame) override { clock_.useScripted(msPerFrame); }
+    void setVsync(bool on) override { display_->setVsync(on); }
+    Size canvasSize() const override { return display_->canvasSize(); }
+    void setBackgroundColor(Color color) override { background_ = color; }
+
+    void setSearchDirectory(const std::string& folder) override { searchDirectory_ = folder; }
+
+    // Textures.
+    TextureId loadTexture(const std::string& path, const std::string& key,
+                          const LoadOptions& options) override {
+        std::string error;
+        TextureId id = textures_.load(resolve(path), key, options, error);
+        if (id == kNoTexture)
+            error_ = error;
+        return id;
+    }
+
+    TextureId texture(const std::string& key) const override { return textures_.find(key); }
+
+    Size textureSize(TextureId id) const override {
+        const TextureRecord* t = textures_.get(id);
+        return t ? Size{t->image.width, t->image.height} : Size{};
+    }
+
+    Color pixel(TextureId id, int x, int y) const override {
+        const TextureRecord* t = textures_.get(id);
+        if (!t || x < 0 || y < 0 || x >= t->image.width || y >= t->image.height)
+            return 0;
+        return t->image.pixels[std::size_t(y) * t->image.width + x];
+    }
+
+    // Drawing.
+    void drawTexture(TextureId id, float x1, float y1, float x2, float y2,
+                     const Corners& colors) override {
+        if (const TextureRecord* t = textures_.get(id))
+            drawTextureQuad(display_->renderer(), t->texture, t->opaque, x1, y1, x2, y2,
+                            normalizedCorners(colors));
+    }
+
+    void drawRotated(TextureId id, float centerX, float centerY, float width, float height,
+                     float angleDegrees, const Corners& colors) override {
+        if (const TextureRecord* t = textures_.get(id))
+            drawRotatedQuad(display_->renderer(), t->texture, centerX, centerY, width, height,
+                            angleDegrees, normalizedCorners(colors));
+    }
+
+    void fillRect(float x1, float y1, float x2, float y2, const Corners& colors) override {
+        fillQuad(display_->renderer(), x1, y1, x2, y2, normalizedCorners(colors));
+    }
+
+    // Fonts and text.
+    FontId createFont(const std::string& key, const std::string& face, int sizePoints,
+                      const FontStyle& style) override {
+        if (sizePoints <= 0 || sizePoints > 1000) {
+            error_ = "cannot create font \"" + key + "\": size " + std::to_string(sizePoints) +
+                     " is out of range";
+            return kNoFont;
+        }
+        ResolvedFont resolved;
+        std::string error;
+        const std::string faceOrPath = face.find('/') != std::string::npos ? resolve(face) : face;
+        if (!resolveFont(faceOrPath, style.bold, style.italic, resolved, error)) {
+            error_ = "cannot create font \"" + key + "\": " + error;
+            return kNoFont;
+        }
+        TTF_Font* font = TTF_OpenFontIndexDPI(resolved.file.c_str(), sizePoints, resolved.index,
+                                              kFontDpi, kFontDpi);
+        if (!font) {
+            error_ = "cannot open font " + resolved.file + ": " + TTF_GetError();
+            return kNoFont;
+        }
+        int ttfStyle = TTF_STYLE_NORMAL;
+        if (resolved.bold && !resolved.boldFace)
+            ttfStyle |= TTF_STYLE_BOLD;
+        if (style.italic && !resolved.italicFace)
+            ttfStyle |= TTF_STYLE_ITALIC;
+        if (style.underline)
+            ttfStyle |= TTF_STYLE_UNDERLINE;
+        TTF_SetFontStyle(font, ttfStyle);
+
+        if (auto it = fontsByKey_.find(key); it != fontsByKey_.end()) {
+            FontRecord& old = fonts_[std::size_t(it->second)];
+            TTF_CloseFont(old.font);
+            old.font = font;
+            texts_.clear(); // cached texts of the old face must not be shown again
+            return it->second;
+        }
+        fonts_.push_back({key, font});
+        const FontId id = FontId(fonts_.size() - 1);
+        fontsByKey_.emplace(key, id);
+        return id;
+    }
+
+    FontId font(const std::string& key) const override {
+        auto it = fontsByKey_.find(key);
+        return it == fontsByKey_.end() ? kNoFont : it->second;
+    }
+
+    Size measureText(const std::string& utf8, FontId font) override {
+        TTF_Font* f = fontOf(font);
+        if (!f)
+            return {};
+        if (utf8.empty())
+            return {0, TTF_FontHeight(f)};
+        if (const CachedText* c = renderedText(utf8, font))
+            return {c->width, c->height};
+        int w = 0, h = 0;
+        TTF_SizeUTF8(f, utf8.c_str(), &w, &h);
+        return {w, h};
+    }
+
+    void drawText(const std::string& utf8, float x, float y, Color color, FontId font) override {
+        if (utf8.empty() || !fontOf(font))
+            return;
+        const CachedText* c = renderedText(utf8, font);
+        if (!c || !c->texture)
+            return;
+        SDL_SetTextureColorMod(c->texture, Uint8(color >> 16), Uint8(color >> 8), Uint8(color));
+        SDL_SetTextureAlphaMod(c->texture, Uint8(color >> 24));
+        const SDL_FRect dst{x, y, float(c->width), float(c->height)};
+        SDL_RenderCopyF(display_->renderer(), c->texture, nullptr, &dst);
+    }
+
+    void fadeIn(float r, float g, float b, float ms) override {
+        fade_.active = ms > 0;
+        fade_.color = makeColor(r, g, b, 1.0f);
+        fade_.startTick = clock_.tick();
+        fade_.ms = ms;
+    }
+
+    // The last presented frame.
+    bool saveScreenshotJpeg(const std::string& path) override {
+        Image frame;
+        std::string error;
+        if (!display_->capture(frame, error) || !saveImageJpeg(frame, path, error)) {
+            error_ = error;
+            return false;
+        }
+        return true;
+    }
+
+    bool savePng(const std::string& path) override {
+        Image frame;
+        std::string error;
+        if (!display_->capture(frame, error) || !saveImagePng(frame, path, error)) {
+            error_ = error;
+            return false;
+        }
+        return true;
+    }
+
+    const std::uint32_t* framePixels() const override { return display_->framePixels(); }
+
+    // Input.
+    bool pumpEvents() override {
+        if (!display_->pumpsEvents())
+            return !closeRequested_;
+        SDL_Event e;
+        while (SDL_PollEvent(&e))
+            handleEvent(e);
+        return !closeRequested_;
+    }
+
+    bool keyDown(int keyCode) const override { return input_.keyDown(keyCode); }
+    bool mouseButtonDown(int button) const override { return input_.buttonDown(button); }
+    Point mousePosition() const override { return input_.mousePosition(); }
+    Point mouseRelative() override { return input_.takeRelative(); }
+    void setKey(int keyCode, bool down) override { input_.setKey(keyCode, down); }
+    void setMouse(Point position, bool leftDown) override {
+        input_.setMouse(position);
+        input_.setButton(0, leftDown);
+    }
+
+  private:
+    std::string resolve(std::string path) const {
+        std::replace(path.begin(), path.end(), '\\', '/');
+        if (path.empty() || path.front() == '/' || searchDirectory_.empty())
+            return path;
+        std::string dir = searchDirectory_;
+        std::replace(dir.begin(), dir.end(), '\\', '/');
+        if (dir.back() != '/')
+            dir += '/';
+        return dir + path;
+    }
+
+    TTF_Font* fontOf(FontId id) const {
+        return id >= 0 && std::size_t(id) < fonts_.size() ? fonts_[std::size_t(id)].font : nullptr;
+    }
+
+    const CachedText* renderedText(const std::string& utf8, FontId font) {
+        if (const CachedText* c = texts_.find(font, utf8))
+            return c;
+        CachedText entry;
+        SDL_Surface* s = TTF_RenderUTF8_Blended(fontOf(font), utf8.c_str(), {255, 255, 255, 255});
+        if (!s) {
+            error_ = std::string("cannot render text: ") + TTF_GetError();
+            return nullptr;
+        }
+        entry.texture = SDL_CreateTextureFromSurface(display_->renderer(), s);
+        entry.width = s->w;
+        entry.height = s->h;
+        SDL_FreeSurface(s);
+        if (entry.texture)
+            SDL_SetTextureBlendMode(entry.texture, SDL_BLENDMODE_BLEND);
+        return texts_.insert(font, utf8, entry);
+    }
+
+    void drawFade() {
+        if (!fade_.active)
+            return;
+        const float done = float(clock_.tick() - fade_.startTick) / fade_.ms;
+        if (done >= 1.0f) {
+            fade_.active = false;
+            return;
+        }
+        const Size size = display_->canvasSize();
+        const Color alpha = Color(std::lround((1.0f - std::max(done, 0.0f)) * 255.0f));
+        fillQuad(display_->renderer(), 0, 0, float(size.width), float(size.height),
+                 Corners::all((fade_.color & 0x00FFFFFFu) | alpha << 24));
+    }
+
+    void handleEvent(const SDL_Event& e) {
+        if (e.type == SDL_QUIT ||
+            (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE)) {
+            closeRequested_ = true;
+            return;
+        }
+        if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+            input_.releaseAll();
+            return;
+        }
+        if (display_->handleEvent(e))
+            return;
+        switch (e.type) {
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            input_.setKey(keyCodeFromScancode(e.key.keysym.scancode), e.type == SDL_KEYDOWN);
+            break;
+        case SDL_MOUSEMOTION:
+            input_.setMouse(display_->toCanvas(e.motion.x, e.motion.y));
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            input_.setMouse(display_->toCanvas(e.button.x, e.button.y));
+            const int button = e.button.button == SDL_BUTTON_LEFT     ? 0
+                               : e.button.button == SDL_BUTTON_RIGHT  ? 1
+                               : e.button.button == SDL_BUTTON_MIDDLE ? 2
+                                                                      : -1;
+            input_.setButton(button, e.type == SDL_MOUSEBUTTONDOWN);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+
+    std::unique_ptr<Display> display_;
+    TextureStore textures_;
+    TextCache texts_;
+    std::vector<FontRecord> fonts_;
+    std::unordered_map<std::string, FontId> fontsByKey_;
+    FrameClock clock_;
+    InputState input_;
+    Fade fade_;
+    Color background_ = 0xFF000000u;
+    std::string searchDirectory_;
+    bool closeRequested_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<Engine> Engine::create(const DisplayConfig& config, std::string& error) {
+    if (TTF_Init() != 0) {
+        error = std::string("cannot initialise the font renderer: ") + TTF_GetError();
+        return nullptr;
+    }
+    IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
+    std::unique_ptr<Display> display;
+    switch (config.backend) {
+    case Backend::Window:
+        display = createWindowDisplay(config, error);
+        break;
+    case Backend::Headless:
+        display = createMemoryDisplay(config, false, error);
+        break;
+    case Backend::Surface:
+        display = createMemoryDisplay(config, true, error);
+        break;
+    }
+    if (!display) {
+        TTF_Quit();
+        return nullptr;
+    }
+    return std::make_unique<SdlEngine>(std::move(display));
+}
+
+} // namespace engine

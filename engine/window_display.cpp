@@ -1,0 +1,172 @@
+#include "engine/display.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace engine {
+namespace {
+
+class WindowDisplay final : public Display {
+  public:
+    WindowDisplay(SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* canvas, Size size)
+        : window_(window), renderer_(renderer), canvas_(canvas), size_(size) {}
+    ~WindowDisplay() override {
+        SDL_DestroyTexture(canvas_);
+        SDL_DestroyRenderer(renderer_);
+        SDL_DestroyWindow(window_);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+
+    SDL_Renderer* renderer() const override { return renderer_; }
+    Size canvasSize() const override { return size_; }
+
+    void beginFrame() override { SDL_SetRenderTarget(renderer_, canvas_); }
+
+    bool show(std::string& error) override {
+        if (SDL_SetRenderTarget(renderer_, nullptr) != 0) {
+            error = std::string("cannot present the frame: ") + SDL_GetError();
+            return false;
+        }
+        SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        SDL_Rect dst = letterbox();
+        SDL_RenderCopy(renderer_, canvas_, nullptr, &dst);
+        SDL_RenderPresent(renderer_);
+        SDL_SetRenderTarget(renderer_, canvas_);
+        return true;
+    }
+
+    bool capture(Image& out, std::string& error) override {
+        SDL_SetRenderTarget(renderer_, canvas_);
+        out.width = size_.width;
+        out.height = size_.height;
+        out.pixels.assign(std::size_t(size_.width) * size_.height, 0);
+        if (SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, out.pixels.data(),
+                                 size_.width * 4) != 0) {
+            error = std::string("cannot read the frame back: ") + SDL_GetError();
+            return false;
+        }
+        return true;
+    }
+
+    const std::uint32_t* framePixels() const override { return nullptr; }
+
+    void setVsync(bool on) override { SDL_RenderSetVSync(renderer_, on ? 1 : 0); }
+
+    bool handleEvent(const SDL_Event& e) override {
+        if (e.type == SDL_KEYDOWN &&
+            (e.key.keysym.scancode == SDL_SCANCODE_RETURN ||
+             e.key.keysym.scancode == SDL_SCANCODE_KP_ENTER) &&
+            (e.key.keysym.mod & KMOD_ALT)) {
+            // A held Alt+Enter repeats; only the first press toggles.
+            if (!e.key.repeat) {
+                const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+                SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+            }
+            return true;
+        }
+        return false;
+    }
+
+    bool pumpsEvents() const override { return true; }
+
+    Point toCanvas(int x, int y) const override {
+        const float scale = pixelsPerWindowUnit();
+        const SDL_Rect box = letterbox();
+        if (box.w <= 0 || box.h <= 0)
+            return {0, 0};
+        const float cx = (x * scale - box.x) * size_.width / box.w;
+        const float cy = (y * scale - box.y) * size_.height / box.h;
+        return {std::clamp(int(std::floor(cx)), 0, size_.width - 1),
+                std::clamp(int(std::floor(cy)), 0, size_.height - 1)};
+    }
+
+    float canvasPerWindowUnit() const override {
+        const SDL_Rect box = letterbox();
+        return box.w > 0 ? pixelsPerWindowUnit() * size_.width / box.w : 1.0f;
+    }
+
+  private:
+    // High-DPI screens have more output pixels than window units.
+    float pixelsPerWindowUnit() const {
+        int ww = 0, wh = 0, ow = 0, oh = 0;
+        SDL_GetWindowSize(window_, &ww, &wh);
+        SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+        return ww > 0 ? float(ow) / float(ww) : 1.0f;
+    }
+
+    // The largest rectangle of the canvas's aspect that fits the output, centred.
+    SDL_Rect letterbox() const {
+        int ow = 0, oh = 0;
+        SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+        if (ow <= 0 || oh <= 0)
+            return {0, 0, size_.width, size_.height};
+        const double scale = std::min(double(ow) / size_.width, double(oh) / size_.height);
+        const int w = int(std::lround(size_.width * scale));
+        const int h = int(std::lround(size_.height * scale));
+        return {(ow - w) / 2, (oh - h) / 2, w, h};
+    }
+
+    SDL_Window* window_;
+    SDL_Renderer* renderer_;
+    SDL_Texture* canvas_;
+    Size size_;
+};
+
+} // namespace
+
+std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::string& error) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        error = std::string("cannot open the display: ") + SDL_GetError();
+        return nullptr;
+    }
+    // The window opens at canvas size unless the desktop is smaller; it shrinks to fit then.
+    int w = config.width, h = config.height;
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0) {
+        const double fit = std::min({1.0, double(usable.w) / w, double(usable.h) / h});
+        w = int(w * fit);
+        h = int(h * fit);
+    }
+    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    if (config.fullscreen)
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    SDL_Window* window = SDL_CreateWindow(config.title.c_str(), SDL_WINDOWPOS_CENTERED,
+                                          SDL_WINDOWPOS_CENTERED, w, h, flags);
+    if (!window) {
+        error = std::string("cannot open the window: ") + SDL_GetError();
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return nullptr;
+    }
+    SDL_Renderer* renderer = SDL_CreateRenderer(
+        window, -1,
+        SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
+    if (!renderer) // no graphics driver: the software renderer still shows the game
+        renderer =
+            SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+    if (!renderer) {
+        error = std::string("cannot create the renderer: ") + SDL_GetError();
+        SDL_DestroyWindow(window);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return nullptr;
+    }
+    SDL_Texture* canvas = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                                            SDL_TEXTUREACCESS_TARGET, config.width, config.height);
+    if (!canvas) {
+        error = std::string("cannot create the canvas: ") + SDL_GetError();
+        SDL_DestroyRenderer(renderer);
+        SDL_DestroyWindow(window);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return nullptr;
+    }
+    SDL_SetTextureScaleMode(canvas, SDL_ScaleModeLinear);
+    SDL_SetRenderTarget(renderer, canvas);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_ShowCursor(SDL_ENABLE);
+    return std::make_unique<WindowDisplay>(window, renderer, canvas,
+                                           Size{config.width, config.height});
+}
+
+} // namespace engine

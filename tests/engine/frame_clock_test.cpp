@@ -1,0 +1,46 @@
+// The scripted clock makes every run repeatable: it must add up exactly.
+#include "test_support.hpp"
+
+using namespace engine;
+using namespace enginetest;
+
+namespace {
+
+TEST(ScriptedClock, AccumulatesWithoutDrift) {
+    auto e = headless(8, 8);
+    e->useScriptedClock(16.6667f);
+    const std::uint32_t start = e->tick();
+    for (int i = 0; i < 1000; ++i) {
+        e->clear();
+        e->present();
+        EXPECT_FLOAT_EQ(e->elapsedMs(), 16.6667f);
+    }
+    EXPECT_EQ(e->tick() - start, 16666u);
+    // Sixty frames of a sixtieth of a second are one second, not 999 ms.
+    e->useScriptedClock(1000.0f / 60.0f);
+    const std::uint32_t second = e->tick();
+    for (int i = 0; i < 60; ++i)
+        e->present();
+    EXPECT_EQ(e->tick() - second, 1000u);
+}
+
+TEST(ScriptedClock, TickStandsStillWithinAFrame) {
+    auto e = headless(8, 8);
+    e->useScriptedClock(10.0f);
+    const std::uint32_t t = e->tick();
+    e->clear();
+    EXPECT_EQ(e->tick(), t);
+    e->present();
+    EXPECT_EQ(e->tick(), t + 10);
+}
+
+TEST(RealClock, MovesForward) {
+    auto e = headless(8, 8);
+    const std::uint32_t before = e->tick();
+    e->present();
+    e->present();
+    EXPECT_GE(e->elapsedMs(), 0.0f);
+    EXPECT_GE(e->tick(), before);
+}
+
+} // namespace
