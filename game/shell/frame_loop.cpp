@@ -1,0 +1,129 @@
+#include "game/shell/frame_loop.hpp"
+
+#include "common/options_file.hpp"
+#include "game/gameplay/enemies.hpp"
+#include "game/gameplay/fly_collision.hpp"
+#include "game/gameplay/fly_movement.hpp"
+#include "game/gameplay/gravity.hpp"
+#include "game/gameplay/level_rules.hpp"
+#include "game/presentation/play_field.hpp"
+#include "game/shell/game_state.hpp"
+#include "game/shell/input.hpp"
+#include "game/shell/notices.hpp"
+#include "game/shell/sound_player.hpp"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+void handleScreenshotKey(GameState& state) {
+    engine::Engine& e = *state.engine;
+    if (e.keyDown(engine::key::S))
+        state.screenshotArmed = true;
+    if (e.keyDown(engine::key::S) || !state.screenshotArmed)
+        return;
+    state.screenshotArmed = false;
+    const std::string path = "screenshots/screenshot" +
+                             std::to_string(static_cast<long long>(state.screenshotCount) + 1) +
+                             ".jpg";
+    std::error_code ignored;
+    std::filesystem::create_directories("screenshots", ignored);
+    // The count only moves on for a file that was written.
+    if (e.saveScreenshotJpeg(path))
+        ++state.screenshotCount;
+    else
+        std::fprintf(stderr, "Brimzel: %s could not be written: %s\n", path.c_str(),
+                     e.lastError().c_str());
+}
+
+} // namespace
+
+void runPlaySteps(GameState& state) {
+    gameplay::clockStep(state);
+    CheckCollision(state);
+    MoveFly(state);
+    if (state.tutorialActive) {
+        if (state.tutorialStep > 1)
+            gameplay::gravityStep(state);
+        if (state.tutorialStep > 2)
+            gameplay::healthBubbleStep(state);
+        if (state.tutorialStep > 3) {
+            gameplay::enemyMotionStep(state);
+            gameplay::enemySensingStep(state);
+        }
+    } else {
+        gameplay::gravityStep(state);
+        gameplay::enemySensingStep(state);
+        gameplay::enemyMotionStep(state);
+        gameplay::scoreStep(state);
+        gameplay::healthBubbleStep(state);
+    }
+}
+
+void runScreenSteps(GameState& state) {
+    // Each range is tested anew, so a step that moves the state on has the next range's steps
+    // run in the same frame.
+    if (state.screenState >= 0 && state.screenState <= 49) {
+        HandleInput(state);
+        // The intro pages come with the intro screens.
+    }
+    if (state.screenState >= 50 && state.screenState <= 99) {
+        HandleInput(state);
+        // The main menu draws and acts here once it exists.
+    }
+    if (state.screenState >= 100 && state.screenState <= 199) {
+        // The level intro reads its own keys and draws here once it exists.
+    }
+    if (state.screenState >= 200 && state.screenState <= 299) {
+        if (!state.paused)
+            runPlaySteps(state);
+        HandleInput(state);
+        drawPlayField(state);
+    }
+    if (state.screenState >= 300 && state.screenState <= 399) {
+        // The end-of-level screens draw here once they exist.
+        HandleInput(state);
+    }
+    if (state.screenState >= 500) {
+        // The high-score screen draws here once it exists.
+        HandleInput(state);
+    }
+}
+
+bool runFrame(GameState& state) {
+    if (!state.bLoop) {
+        shutdownGame(state);
+        return false;
+    }
+    engine::Engine& e = *state.engine;
+    if (!e.pumpEvents())
+        state.bLoop = false; // the window's close box
+    e.clear();
+    runScreenSteps(state);
+    drawNotice(state);
+    if (e.keyDown(engine::key::F12))
+        state.bLoop = false;
+    e.present();
+    handleScreenshotKey(state);
+    return true;
+}
+
+bool shutdownGame(GameState& state) {
+    common::GameOptionsAtExit values;
+    values.language = state.language;
+    values.musicOn = state.musicOn;
+    values.soundOn = state.soundOn;
+    values.alertEnabled = state.alertEnabled;
+    values.saveEnabled = state.saveEnabled;
+    values.screenshotCount = state.screenshotCount;
+    const std::vector<std::string> startLines(state.optionLines.begin(), state.optionLines.end());
+    const auto written =
+        common::writeGameOptionsAtExit(common::optionsFilePath(""), startLines, values);
+    if (!written)
+        std::fprintf(stderr, "Brimzel: %s\n", written.message().c_str());
+    state.engine.reset();
+    shutdownAudio(state);
+    return written.ok();
+}

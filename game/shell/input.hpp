@@ -1,0 +1,13 @@
+// The input step: turns key releases into the actions of the current screen state.
+#pragma once
+
+struct GameState;
+
+void HandleInput(GameState& state);
+
+// The parts of the input step, one per screen-state range.
+void handleIntroInput(GameState& state);
+void handleMenuInput(GameState& state);
+void handlePlayInput(GameState& state);
+void handleEndScreenInput(GameState& state);
+void handleHighscoreInput(GameState& state);

@@ -1,0 +1,117 @@
+#include "game/shell/replay_script.hpp"
+
+#include "engine/engine.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <sstream>
+
+namespace {
+
+std::vector<std::string> words(std::string_view line) {
+    std::vector<std::string> out;
+    std::istringstream in{std::string(line)};
+    for (std::string word; in >> word;)
+        out.push_back(word);
+    return out;
+}
+
+bool parseNumber(const std::string& text, double& out) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, out);
+    return ec == std::errc() && ptr == end && std::isfinite(out);
+}
+
+} // namespace
+
+int replayKeyCode(std::string_view name) {
+    namespace k = engine::key;
+    if (name == "esc")
+        return k::Escape;
+    if (name == "enter")
+        return k::Enter;
+    if (name == "space")
+        return k::Space;
+    if (name == "up")
+        return k::Up;
+    if (name == "down")
+        return k::Down;
+    if (name == "left")
+        return k::Left;
+    if (name == "right")
+        return k::Right;
+    if (name == "s")
+        return k::S;
+    if (name == "f12")
+        return k::F12;
+    return 0;
+}
+
+common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view text,
+                                                             const std::string& scriptName) {
+    std::vector<ReplayCommand> commands;
+    int lineNumber = 0;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (const size_t hash = line.find('#'); hash != std::string_view::npos)
+            line = line.substr(0, hash);
+        const auto w = words(line);
+        if (w.empty())
+            continue;
+
+        auto fail = [&](const std::string& what) {
+            return common::Error{common::ErrorKind::badContent,
+                                 scriptName + ", line " + std::to_string(lineNumber) + ": " + what};
+        };
+        ReplayCommand command;
+        command.line = lineNumber;
+        const std::string& name = w[0];
+        if (name == "frame-ms" || name == "step") {
+            if (w.size() != 2)
+                return fail("\"" + name + "\" takes one number");
+            if (!parseNumber(w[1], command.value))
+                return fail("\"" + w[1] + "\" is not a number");
+            if (name == "frame-ms") {
+                if (command.value <= 0 || command.value > 10000)
+                    return fail("frame-ms must lie in (0, 10000]");
+                command.kind = ReplayCommand::Kind::FrameMs;
+            } else {
+                if (command.value < 0 || command.value != std::floor(command.value) ||
+                    command.value > 10'000'000)
+                    return fail("step takes a whole number of frames");
+                command.kind = ReplayCommand::Kind::Step;
+            }
+        } else if (name == "down" || name == "up" || name == "tap") {
+            if (w.size() != 2)
+                return fail("\"" + name + "\" takes one key");
+            command.keyCode = replayKeyCode(w[1]);
+            if (command.keyCode == 0)
+                return fail("unknown key \"" + w[1] +
+                            "\" (esc enter space up down left right s f12)");
+            command.kind = name == "down" ? ReplayCommand::Kind::Down
+                           : name == "up" ? ReplayCommand::Kind::Up
+                                          : ReplayCommand::Kind::Tap;
+        } else if (name == "shot") {
+            if (w.size() != 2)
+                return fail("\"shot\" takes one file name");
+            command.kind = ReplayCommand::Kind::Shot;
+            command.path = w[1];
+        } else if (name == "print") {
+            if (w.size() != 1)
+                return fail("\"print\" takes nothing");
+            command.kind = ReplayCommand::Kind::Print;
+        } else {
+            return fail("unknown command \"" + name + "\"");
+        }
+        commands.push_back(std::move(command));
+        if (end == text.size())
+            break;
+    }
+    return commands;
+}

@@ -1,0 +1,33 @@
+// Every picture the game draws, with the key it is drawn under, in load order.
+#pragma once
+
+#include "engine/engine.hpp"
+
+#include <string>
+#include <vector>
+
+struct CatalogueEntry {
+    std::string path; // relative to the installation root
+    std::string key;
+    engine::LoadOptions options;
+};
+
+// The pictures of the loading screen itself, loaded before the counted ones.
+std::vector<CatalogueEntry> loadingScreenTextures();
+
+// The menu background shown behind the loading screen (1..15).
+CatalogueEntry loadingBackground(int menuBackground);
+
+// The 341 counted textures.
+std::vector<CatalogueEntry> textureCatalogue();
+
+struct FontEntry {
+    std::string key;
+    std::string face;
+    int size;
+    engine::FontStyle style;
+};
+
+FontEntry loadingFont();
+// The fonts created at the end of start-up.
+std::vector<FontEntry> gameFonts();
