@@ -88,3 +88,15 @@ TEST(Limiter, LeavesQuietSamplesAloneAndBendsLoudOnesBelowFullScale) {
     audio::limit(justAbove, 2);
     EXPECT_NEAR(justAbove[1] - justAbove[0], 0.001f, 0.0001f);
 }
+
+TEST_F(Decoding, SoundWithoutSamplesEndsAtOnceEvenWhenLooping) {
+    ASSERT_TRUE(writeOgg(folder.file("silent.ogg"), {}, 2, kRate));
+    audio::SoundHandle sound;
+    ASSERT_EQ(system->createSound(folder.file("silent.ogg").string(), 66, sound), Result::Ok);
+    audio::ChannelHandle channel = 0;
+    ASSERT_EQ(system->play(sound, false, channel), Result::Ok);
+    EXPECT_EQ(peak(render(*system, 1000), 0, 1000), 0.0f);
+    bool playing = true;
+    EXPECT_EQ(system->isPlaying(channel, playing), Result::Ok);
+    EXPECT_FALSE(playing);
+}

@@ -160,3 +160,36 @@ TEST(DeviceOutput, NoDeviceLeavesAWorkingSilentSystem) {
     EXPECT_GT(peak(render(*system, 1000), 0, 1000), 0.4f); // mixes on demand like a buffer
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
 }
+
+TEST(DeviceOutput, CallsWhileTheDeviceMixesKeepEverythingConsistent) {
+    // The device thread mixes while this thread plays, pauses, fades and releases.
+    auto a = audio::System::create(audio::Output::Device);
+    auto b = audio::System::create(audio::Output::Device);
+    ASSERT_NE(a->init(8), Result::InvalidParameter);
+    ASSERT_NE(b->init(8), Result::InvalidParameter);
+    TempFolder folder;
+    ASSERT_TRUE(writeOgg(folder.file("a.ogg"), sineTone(441, 0.05, 44100, 2, 0.5f), 2, 44100));
+    audio::EchoHandle echo;
+    ASSERT_EQ(a->createEcho(echo), Result::Ok);
+    std::vector<audio::ChannelHandle> channels(12, 0);
+    for (int round = 0; round < 300; ++round) {
+        audio::SoundHandle sound;
+        ASSERT_EQ(a->createSound(folder.file("a.ogg").string(), round % 2 ? 66 : 64, sound),
+                  Result::Ok);
+        for (std::size_t i = 0; i < channels.size(); ++i) {
+            audio::System& on = i % 3 == 0 ? *b : *a;
+            const Result played = on.play(sound, round % 5 == 0, channels[i]);
+            EXPECT_TRUE(played == Result::Ok || played == Result::OutOfChannels);
+            on.setVolume(channels[i], static_cast<float>(i) / 12.0f);
+            on.setPaused(channels[i], round % 7 == 0);
+        }
+        if (round % 4 == 0) {
+            EXPECT_EQ(b->addEcho(echo), Result::Ok);
+        } else if (round % 4 == 2) {
+            EXPECT_EQ(b->removeEcho(echo), Result::Ok);
+        }
+        EXPECT_EQ(audio::releaseSound(sound), Result::Ok);
+    }
+    EXPECT_EQ(a->close(), Result::Ok);
+    EXPECT_EQ(b->close(), Result::Ok);
+}
