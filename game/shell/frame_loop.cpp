@@ -6,10 +6,12 @@
 #include "game/gameplay/fly_movement.hpp"
 #include "game/gameplay/gravity.hpp"
 #include "game/gameplay/level_rules.hpp"
+#include "game/presentation/panels.hpp"
 #include "game/presentation/play_field.hpp"
 #include "game/shell/game_state.hpp"
 #include "game/shell/input.hpp"
 #include "game/shell/notices.hpp"
+#include "game/shell/run_reset.hpp"
 #include "game/shell/sound_player.hpp"
 
 #include <cstdio>
@@ -36,6 +38,20 @@ void handleScreenshotKey(GameState& state) {
     else
         std::fprintf(stderr, "Brimzel: %s could not be written: %s\n", path.c_str(),
                      e.lastError().c_str());
+}
+
+// A level that cannot be played (its file or its map is broken) is reported and the player
+// goes back to the main menu.
+void leaveUnplayableLevel(GameState& state) {
+    state.levelLoadFailed = false;
+    showNotice(state, state.levelError);
+    silenceDrainSounds(state, true);
+    state.paused = false;
+    state.quitToMenu = false;
+    state.gaveUp = false;
+    state.endFade = 0.0;
+    resetRun(state);
+    state.screenState = 50;
 }
 
 } // namespace
@@ -102,6 +118,8 @@ bool runFrame(GameState& state) {
         state.bLoop = false; // the window's close box
     e.clear();
     runScreenSteps(state);
+    if (state.levelLoadFailed)
+        leaveUnplayableLevel(state);
     drawNotice(state);
     if (e.keyDown(engine::key::F12))
         state.bLoop = false;

@@ -1,0 +1,155 @@
+#include "game/shell/startup.hpp"
+
+#include "common/options_file.hpp"
+#include "game/gameplay/level_setup.hpp"
+#include "game/gameplay/random_draws.hpp"
+#include "game/shell/game_state.hpp"
+#include "game/shell/loading_screen.hpp"
+#include "game/shell/notices.hpp"
+#include "game/shell/play_start.hpp"
+#include "game/shell/resource_catalogue.hpp"
+#include "game/shell/sound_player.hpp"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+void applyOptions(GameState& state, const common::GameOptions& options) {
+    for (size_t i = 0; i < state.optionLines.size() && i < options.optionLines.size(); ++i)
+        state.optionLines[i] = options.optionLines[i];
+    state.language = options.language;
+    state.musicOn = options.musicOn;
+    state.soundOn = options.soundOn;
+    state.alertEnabled = options.alertEnabled;
+    state.saveEnabled = options.saveEnabled;
+    state.userLevelCount = options.userLevelCount;
+    state.screenState = options.startScreenState;
+    for (int k = 1; k <= kEnemyKinds; ++k) {
+        state.kindSpeed[k] = options.kindSpeed[k - 1];
+        state.kindFollowSpeed[k] = options.kindFollowSpeed[k - 1];
+        state.kindReaction[k] = options.kindReaction[k - 1];
+        state.kindFollowTime[k] = options.kindFollowTime[k - 1];
+        state.kindSleepTime[k] = options.kindSleepTime[k - 1];
+    }
+    state.screenshotCount = options.screenshotCount;
+}
+
+void loadEntry(engine::Engine& e, const CatalogueEntry& entry) {
+    // A missing picture only draws nothing; the game stays playable.
+    e.loadTexture(entry.path, entry.key, entry.options);
+}
+
+void createFont(engine::Engine& e, const FontEntry& font) {
+    e.createFont(font.key, font.face, font.size, font.style);
+}
+
+} // namespace
+
+void fillGlyphTable(GameState& state) {
+    int i = 1;
+    for (char c = 'A'; c <= 'Z'; ++c)
+        state.glyphTable[i++] = std::string(1, c);
+    for (char c = 'a'; c <= 'z'; ++c)
+        state.glyphTable[i++] = std::string(1, c);
+    for (char c = '1'; c <= '9'; ++c)
+        state.glyphTable[i++] = std::string(1, c);
+    state.glyphTable[i++] = "0";
+    for (const char* s : {".", ":", ",", "-", "/", "\\", "*", "+", "'", "!", "?", "=", "(",
+                          ")", "<", ">", " ", "á", "ř",  "ý", "č", "š", "ů", "í", "é"})
+        state.glyphTable[i++] = s;
+}
+
+common::Status startGame(GameState& state, const StartupSettings& settings) {
+    // The options come first: they choose the display, and a missing file ends the program
+    // before any window opens.
+    const auto options = common::readGameOptions(common::optionsFilePath(""));
+    if (!options)
+        return options.error();
+
+    engine::DisplayConfig display;
+    display.title = "Brimzel";
+    if (settings.headless) {
+        display.backend = engine::Backend::Headless;
+    } else {
+        display.backend = engine::Backend::Window;
+        display.fullscreen = !options.value().windowMode;
+    }
+    std::string engineError;
+    state.engine = engine::Engine::create(display, engineError);
+    if (!state.engine)
+        return common::Error{common::ErrorKind::badContent,
+                             "the display could not be opened: " + engineError};
+    state.windowed = !settings.headless;
+    engine::Engine& e = *state.engine;
+    if (settings.scriptedFrameMs)
+        e.useScriptedClock(*settings.scriptedFrameMs);
+    // Loading presents hundreds of frames: they must not wait for the display's refresh.
+    e.setVsync(false);
+    e.setSearchDirectory(std::filesystem::absolute(settings.root).lexically_normal().string());
+
+    applyOptions(state, options.value());
+    fillGlyphTable(state);
+
+    for (const auto& entry : loadingScreenTextures())
+        loadEntry(e, entry);
+    gameplay::reseedFromClock(state);
+    state.menuBackground =
+        static_cast<std::int16_t>(std::floor(gameplay::randomFraction(state) * 15.0) + 1.0);
+    loadEntry(e, loadingBackground(state.menuBackground));
+    createFont(e, loadingFont());
+
+    state.loadedCount = 0;
+    state.loadTotal = 358;
+
+    auto notify = [&state](const std::string& text) { showNotice(state, text); };
+    auto redraw = [&state] { RedrawLoading(state); };
+    startAudio(state, settings.audioOutput, notify, redraw);
+    for (const auto& entry : textureCatalogue()) {
+        loadEntry(e, entry);
+        RedrawLoading(state);
+    }
+
+    for (const auto& font : gameFonts())
+        createFont(e, font);
+    e.setVsync(true);
+
+    state.bLoop = true;
+    PlaySoundCase(state, 4);
+    setRunDefaults(state);
+    return {};
+}
+
+void setRunDefaults(GameState& state) {
+    state.introFading = true;
+    state.levelNumber = 1;
+    const bool firstLoad = gameplay::loadLevel(state);
+    state.flyX = 512;
+    state.flyY = 384;
+    state.flyAngle = 0;
+    state.lives = 3;
+    state.energy = 100;
+    state.pauseSelection = 1;
+    state.menuItem = 1;
+    state.viewerMode = 1;
+    state.viewerLevel = 1;
+    state.selectedKey = 1;
+    state.levelSet = 1;
+    state.levelChoice = 1;
+    state.loseChoice = 1;
+    state.winChoice = 1;
+    if (state.screenState < 200) {
+        for (int i = 1; i <= 4; ++i)
+            state.enemyKind[i] = static_cast<std::int16_t>(i);
+        // A broken level file is reported when a game starts on it.
+        state.levelLoadFailed = false;
+    } else if (firstLoad && gameplay::loadLevel(state)) {
+        // Started straight into play: the first level as a scenario level.
+        state.gameMode = 1;
+        beginPlay(state);
+    } else {
+        // The first frame reports the level and the main menu follows.
+        state.screenState = 50;
+    }
+    state.screenStartTick = state.engine->tick();
+}
