@@ -4,6 +4,7 @@
 #include "common/numbers.hpp"
 #include "common/text_lines.hpp"
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -65,16 +66,18 @@ Status writeHighscoreFile(const std::filesystem::path& path, const HighscoreFile
 }
 
 std::int16_t insertScore(HighscoreFile& table, std::int32_t score) {
+    // A run can score beyond 16 bits; the table holds the largest value it can, and compares
+    // what it will hold so an equal stored score still ranks first.
+    const auto stored = static_cast<std::int16_t>(std::clamp<std::int32_t>(
+        score, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
     for (std::size_t place = 0; place < kHighscorePlaces; ++place) {
-        if (score > table.highscorePoints[place]) {
+        if (stored > table.highscorePoints[place]) {
             for (std::size_t below = kHighscorePlaces - 1; below > place; --below) {
                 table.highscoreNames[below] = table.highscoreNames[below - 1];
                 table.highscorePoints[below] = table.highscorePoints[below - 1];
             }
             table.highscoreNames[place].clear();
-            // A run can score beyond 16 bits; the table keeps the largest value it can hold.
-            table.highscorePoints[place] = static_cast<std::int16_t>(
-                std::min<std::int32_t>(score, std::numeric_limits<std::int16_t>::max()));
+            table.highscorePoints[place] = stored;
             return static_cast<std::int16_t>(place + 1);
         }
     }

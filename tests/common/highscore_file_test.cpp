@@ -1,0 +1,92 @@
+#include "common/highscore_file.hpp"
+#include "temp_folder.hpp"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using common::HighscoreFile;
+using common::insertScore;
+
+HighscoreFile table(std::array<std::int16_t, 4> points) {
+    HighscoreFile result;
+    result.highscoreNames = {"Anna", "Bedřich", "Cyril", "Dana"};
+    result.highscorePoints = points;
+    return result;
+}
+
+TEST(HighscoreTable, EqualScoreGoesBelowAndTheLastDropsOut) {
+    HighscoreFile scores = table({500, 400, 300, 200});
+    EXPECT_EQ(insertScore(scores, 400), 3);
+    EXPECT_EQ(scores.highscorePoints, (std::array<std::int16_t, 4>{500, 400, 400, 300}));
+    EXPECT_EQ(scores.highscoreNames, (std::array<std::string, 4>{"Anna", "Bedřich", "", "Cyril"}));
+
+    scores = table({500, 400, 300, 200});
+    EXPECT_EQ(insertScore(scores, 200), 0);
+    EXPECT_EQ(scores.highscorePoints, (std::array<std::int16_t, 4>{500, 400, 300, 200}));
+
+    scores = table({500, 400, 300, 200});
+    EXPECT_EQ(insertScore(scores, 501), 1);
+    EXPECT_EQ(scores.highscoreNames, (std::array<std::string, 4>{"", "Anna", "Bedřich", "Cyril"}));
+    scores = table({500, 400, 300, 200});
+    EXPECT_EQ(insertScore(scores, 201), 4);
+    EXPECT_EQ(scores.highscoreNames[3], "");
+    EXPECT_EQ(scores.highscoreNames[2], "Cyril");
+}
+
+TEST(HighscoreTable, ScoresBeyondSixteenBitsAreKeptAtTheLargestValue) {
+    HighscoreFile scores = table({500, 400, 300, 200});
+    EXPECT_EQ(insertScore(scores, 70000), 1);
+    EXPECT_EQ(scores.highscorePoints[0], 32767);
+    EXPECT_EQ(insertScore(scores, 32768), 2); // held as 32767: an equal score goes below
+}
+
+TEST(HighscoreFile, NamingByModeLevelAndUserLevel) {
+    EXPECT_EQ(common::highscoreFileName(1, 9, false), "highscore_1.fly");
+    EXPECT_EQ(common::highscoreFileName(1, 20, true), "highscore_1.fly");
+    EXPECT_EQ(common::highscoreFileName(2, 7, false), "highscore_2_7.fly");
+    EXPECT_EQ(common::highscoreFileName(2, 18, true), "highscore_2_17.fly");
+    EXPECT_EQ(common::highscoreFileName(3, 16, false), "highscore_3_16.fly");
+    EXPECT_EQ(common::highscoreFilePath("/r", 3, 17, true), "/r/highscore/highscore_3_17.fly");
+    EXPECT_EQ(common::defaultHighscoreFilePath("/r", 1, 1, false),
+              "/r/highscore/default/highscore_1.fly");
+}
+
+TEST(HighscoreFile, RoundTripWithCzechAndEmptyNames) {
+    TempFolder folder;
+    HighscoreFile scores = table({900, 0, -5, 32767});
+    scores.highscoreNames[0] = "Žofie Řeháková";
+    scores.highscoreNames[1] = "";
+    ASSERT_TRUE(common::writeHighscoreFile(folder.file("t.fly"), scores).ok());
+    EXPECT_EQ(TempFolder::read(folder.file("t.fly")),
+              "\x8E"
+              "ofie \xD8"
+              "eh\xE1kov\xE1\r\n900\r\n\r\n0\r\nCyril\r\n-5\r\nDana\r\n32767\r\n");
+    auto back = common::readHighscoreFile(folder.file("t.fly"));
+    ASSERT_TRUE(back.ok()) << back.message();
+    EXPECT_EQ(back.value().highscoreNames, scores.highscoreNames);
+    EXPECT_EQ(back.value().highscorePoints, scores.highscorePoints);
+}
+
+TEST(HighscoreFile, BadTablesAreErrors) {
+    TempFolder folder;
+    const std::vector<std::string> good = {"a", "4", "b", "3", "c", "2", "d", "1"};
+    ASSERT_TRUE(common::readHighscoreFile(folder.writeLines("t.fly", good)).ok());
+
+    auto shortTable = common::readHighscoreFile(
+        folder.writeLines("t.fly", std::vector<std::string>(good.begin(), good.begin() + 7)));
+    ASSERT_FALSE(shortTable.ok());
+    EXPECT_NE(shortTable.message().find("t.fly: line 8"), std::string::npos);
+
+    auto lines = good;
+    lines[3] = "lots";
+    auto notNumber = common::readHighscoreFile(folder.writeLines("t.fly", lines));
+    ASSERT_FALSE(notNumber.ok());
+    EXPECT_NE(notNumber.message().find("line 4"), std::string::npos);
+    lines[3] = "40000";
+    EXPECT_FALSE(common::readHighscoreFile(folder.writeLines("t.fly", lines)).ok());
+    EXPECT_FALSE(common::readHighscoreFile(folder.file("missing.fly")).ok());
+    EXPECT_FALSE(common::readHighscoreFile(folder.write("t.fly", std::string("a\0b\r\n", 5))).ok());
+}
+
+} // namespace
