@@ -24,9 +24,9 @@ float largestStep(const std::vector<float>& stereo, int from, int to) {
 
 } // namespace
 
-using Mixing = AudioFixture;
+using AudioMixing = AudioFixture;
 
-TEST_F(Mixing, PlayedSoundIsHeardAtItsLevelAndOneShotEnds) {
+TEST_F(AudioMixing, PlayedSoundIsHeardAtItsLevelAndOneShotEnds) {
     auto sound = tone("a.ogg", 441, 0.5, kTone);
     audio::ChannelHandle channel = 0;
     ASSERT_EQ(system->play(sound, false, channel), Result::Ok);
@@ -45,7 +45,7 @@ TEST_F(Mixing, PlayedSoundIsHeardAtItsLevelAndOneShotEnds) {
     EXPECT_FALSE(playing);
 }
 
-TEST_F(Mixing, VolumeScalesAndIsClampedToZeroOne) {
+TEST_F(AudioMixing, VolumeScalesAndIsClampedToZeroOne) {
     auto sound = tone("a.ogg", 441, 1.0, kTone, audio::kModeSoftware | audio::kModeLoop);
     audio::ChannelHandle channel = 0;
     ASSERT_EQ(system->play(sound, false, channel), Result::Ok);
@@ -67,7 +67,7 @@ TEST_F(Mixing, VolumeScalesAndIsClampedToZeroOne) {
     EXPECT_EQ(system->setVolume(channel, std::nanf("")), Result::InvalidParameter);
 }
 
-TEST_F(Mixing, VolumeSetRightAfterPlayAppliesFromTheFirstSample) {
+TEST_F(AudioMixing, VolumeSetRightAfterPlayAppliesFromTheFirstSample) {
     auto sound = tone("a.ogg", 441, 1.0, kTone);
     audio::ChannelHandle channel = 0;
     ASSERT_EQ(system->play(sound, false, channel), Result::Ok);
@@ -75,7 +75,7 @@ TEST_F(Mixing, VolumeSetRightAfterPlayAppliesFromTheFirstSample) {
     EXPECT_NEAR(peak(render(*system, 200), 0, 200), 0.6f * kTone, 0.02f);
 }
 
-TEST_F(Mixing, VolumeChangeGlidesWithoutAJump) {
+TEST_F(AudioMixing, VolumeChangeGlidesWithoutAJump) {
     auto sound = tone("a.ogg", 441, 1.0, kTone, audio::kModeSoftware | audio::kModeLoop);
     audio::ChannelHandle channel = 0;
     ASSERT_EQ(system->play(sound, false, channel), Result::Ok);
@@ -87,7 +87,7 @@ TEST_F(Mixing, VolumeChangeGlidesWithoutAJump) {
     EXPECT_LE(largestStep(after, 0, 1001), normal * 1.05f);
 }
 
-TEST_F(Mixing, PauseSilencesAndResumeGoesOnWhereItStopped) {
+TEST_F(AudioMixing, PauseSilencesAndResumeGoesOnWhereItStopped) {
     auto sound = tone("a.ogg", 441, 0.5, kTone);
     audio::ChannelHandle channel = 0;
     ASSERT_EQ(system->play(sound, true, channel), Result::Ok);
@@ -109,7 +109,7 @@ TEST_F(Mixing, PauseSilencesAndResumeGoesOnWhereItStopped) {
     EXPECT_EQ(peak(resumed, kRate / 4 + 500, kRate / 2), 0.0f);
 }
 
-TEST_F(Mixing, LoopWrapsSeamlesslyAndKeepsPlaying) {
+TEST_F(AudioMixing, LoopWrapsSeamlesslyAndKeepsPlaying) {
     // A whole number of periods, so the wrap continues the waveform.
     auto sound = tone("loop.ogg", 441, 1.0, kTone, audio::kModeSoftware | audio::kModeLoop);
     audio::ChannelHandle channel = 0;
@@ -126,7 +126,7 @@ TEST_F(Mixing, LoopWrapsSeamlesslyAndKeepsPlaying) {
     EXPECT_TRUE(playing);
 }
 
-TEST_F(Mixing, PlayingOnAHandleReplacesWhatItPlays) {
+TEST_F(AudioMixing, PlayingOnAHandleReplacesWhatItPlays) {
     auto loud = tone("loud.ogg", 441, 2.0, 0.8f, audio::kModeSoftware | audio::kModeLoop);
     auto quiet = tone("quiet.ogg", 441, 2.0, 0.2f);
     audio::ChannelHandle channel = 0;
@@ -146,7 +146,7 @@ TEST_F(Mixing, PlayingOnAHandleReplacesWhatItPlays) {
     EXPECT_GT(peak(render(*system, 4096), 0, 4096), 0.85f);
 }
 
-TEST_F(Mixing, EchoAddsADelayedQuieterCopyOnlyWhileAdded) {
+TEST_F(AudioMixing, EchoAddsADelayedQuieterCopyOnlyWhileAdded) {
     auto burst = tone("burst.ogg", 441, 0.1, kTone);
     audio::EchoHandle echo;
     ASSERT_EQ(system->createEcho(echo), Result::Ok);
@@ -173,7 +173,7 @@ TEST_F(Mixing, EchoAddsADelayedQuieterCopyOnlyWhileAdded) {
     EXPECT_EQ(peak(plain, kRate / 10 + 1000, kRate), 0.0f);
 }
 
-TEST_F(Mixing, LoudSumIsLimitedSmoothlyWithinFullScale) {
+TEST_F(AudioMixing, LoudSumIsLimitedSmoothlyWithinFullScale) {
     auto sound = tone("a.ogg", 441, 1.0, 0.9f, audio::kModeSoftware | audio::kModeLoop);
     std::vector<audio::ChannelHandle> channels(6, 0);
     for (auto& channel : channels) {
@@ -185,7 +185,7 @@ TEST_F(Mixing, LoudSumIsLimitedSmoothlyWithinFullScale) {
     EXPECT_LT(largestStep(heard, 0, 4096), 0.5f);
 }
 
-TEST_F(Mixing, ReleasedSoundStopsOnEveryChannel) {
+TEST_F(AudioMixing, ReleasedSoundStopsOnEveryChannel) {
     auto sound = tone("a.ogg", 441, 1.0, kTone, audio::kModeSoftware | audio::kModeLoop);
     audio::ChannelHandle channel = 0;
     ASSERT_EQ(system->play(sound, false, channel), Result::Ok);

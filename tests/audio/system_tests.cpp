@@ -9,9 +9,9 @@
 using namespace audio_test;
 using audio::Result;
 
-using Systems = AudioFixture;
+using AudioSystems = AudioFixture;
 
-TEST(SystemSetUp, VersionInitAndCloseAnswerAsTheGameExpects) {
+TEST(AudioSystemSetUp, VersionInitAndCloseAnswerAsTheGameExpects) {
     auto system = audio::System::create(audio::Output::Buffer);
     unsigned version = 0;
     EXPECT_EQ(system->version(version), Result::Ok); // before init too
@@ -39,7 +39,7 @@ TEST(SystemSetUp, VersionInitAndCloseAnswerAsTheGameExpects) {
     }
 }
 
-TEST_F(Systems, MissingOrBadFilesGiveAnErrorAndStaySilent) {
+TEST_F(AudioSystems, MissingOrBadFilesGiveAnErrorAndStaySilent) {
     audio::SoundHandle sound;
     EXPECT_EQ(system->createSound(folder.file("none.ogg").string(), 64, sound),
               Result::FileNotFound);
@@ -68,7 +68,7 @@ TEST_F(Systems, MissingOrBadFilesGiveAnErrorAndStaySilent) {
     EXPECT_EQ(peak(render(*system, 1000), 0, 1000), 0.0f);
 }
 
-TEST_F(Systems, StaleAndForeignHandlesAreRefusedAndReplacedOnPlay) {
+TEST_F(AudioSystems, StaleAndForeignHandlesAreRefusedAndReplacedOnPlay) {
     auto sound = tone("a.ogg", 441, 0.05, 0.5f);
     for (audio::ChannelHandle bogus : {0u, 1u, 0xFFFFFFFFu, 0x12345678u}) {
         bool playing = true;
@@ -103,7 +103,7 @@ TEST_F(Systems, StaleAndForeignHandlesAreRefusedAndReplacedOnPlay) {
     EXPECT_EQ(extra, 0u);
 }
 
-TEST_F(Systems, SoundMadeOnOneSystemPlaysOnAnotherWithItsEcho) {
+TEST_F(AudioSystems, SoundMadeOnOneSystemPlaysOnAnotherWithItsEcho) {
     // As the game does: everything made on one system, the hornet and the echo used on another.
     auto sound = tone("hornet.ogg", 441, 0.1, 0.5f);
     audio::EchoHandle echo;
@@ -125,7 +125,7 @@ TEST_F(Systems, SoundMadeOnOneSystemPlaysOnAnotherWithItsEcho) {
     EXPECT_EQ(system->addEcho(echo), Result::Ok);
 }
 
-TEST(DeviceOutput, SystemsShareTheDeviceOrStaySilentWithoutOne) {
+TEST(AudioDeviceOutput, SystemsShareTheDeviceOrStaySilentWithoutOne) {
     // The dummy driver of the test run opens; either way every call answers and nothing throws.
     auto a = audio::System::create(audio::Output::Device);
     auto b = audio::System::create(audio::Output::Device);
@@ -147,7 +147,7 @@ TEST(DeviceOutput, SystemsShareTheDeviceOrStaySilentWithoutOne) {
     EXPECT_EQ(a->init(16), first); // the device opens again after the last system closed
 }
 
-TEST(DeviceOutput, NoDeviceLeavesAWorkingSilentSystem) {
+TEST(AudioDeviceOutput, NoDeviceLeavesAWorkingSilentSystem) {
     ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     auto system = audio::System::create(audio::Output::Device);
     EXPECT_EQ(system->init(32), Result::NoDevice);
@@ -161,7 +161,7 @@ TEST(DeviceOutput, NoDeviceLeavesAWorkingSilentSystem) {
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
 }
 
-TEST(DeviceOutput, CallsWhileTheDeviceMixesKeepEverythingConsistent) {
+TEST(AudioDeviceOutput, CallsWhileTheDeviceMixesKeepEverythingConsistent) {
     // The device thread mixes while this thread plays, pauses, fades and releases.
     auto a = audio::System::create(audio::Output::Device);
     auto b = audio::System::create(audio::Output::Device);
