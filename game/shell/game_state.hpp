@@ -143,6 +143,7 @@ struct GameState {
     std::int16_t flyAngle = 0; // drawn angle; may lie in -135..495 while turning
     bool angleSettled = false;
     double turnRate = 0.7;  // degrees per ms
+    double turnCarry = 0.0; // turning of frames too short for a whole degree
     double flySpeed = 0.45; // px per ms
     std::int16_t flyHeading = 0;
     PerDirection<bool> heldKeys{};

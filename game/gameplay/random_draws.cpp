@@ -1,0 +1,17 @@
+#include "game/gameplay/random_draws.hpp"
+
+#include "game/shell/game_state.hpp"
+
+namespace gameplay {
+
+void reseedFromClock(GameState& state) {
+    const std::uint32_t tick = state.engine ? state.engine->tick() : 0u;
+    const std::uint32_t previous = static_cast<std::uint32_t>(state.rng());
+    state.rng.seed(previous ^ (tick * 2654435761u));
+}
+
+double randomFraction(GameState& state) {
+    return static_cast<double>(state.rng() >> 8) * (1.0 / 16777216.0);
+}
+
+} // namespace gameplay
