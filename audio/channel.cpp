@@ -15,6 +15,10 @@ void Channel::start(SoundHandle sound, bool paused) {
     fresh_ = true;
 }
 
+bool Channel::busy() const {
+    return sound_ && !sound_->released();
+}
+
 void Channel::setPaused(bool paused) {
     paused_ = paused;
     if (fresh_) {

@@ -14,14 +14,11 @@ inline constexpr int kGainRampFrames = 256;
 class Channel {
   public:
     void start(SoundHandle sound, bool paused);
-    void stop() { sound_.reset(); }
     void setPaused(bool paused);
     void setVolume(float volume);
 
     // Playing means a sound is on the channel and has not ended; paused counts too.
-    bool busy() const { return sound_ != nullptr; }
-    bool paused() const { return paused_; }
-    float volume() const { return volume_; }
+    bool busy() const;
 
     // Adds the next `frames` interleaved stereo frames; a one-shot that ends frees the channel.
     void mixAdd(float* stereo, int frames);

@@ -96,6 +96,7 @@ Result decodeOggFile(const std::string& path, DecodedPcm& out) {
             out.samples.push_back(toInt16(rightValue));
         }
     }
+    out.samples.shrink_to_fit(); // the header may have promised more than the file held
     out.channels = channels;
     out.rate = rate;
     return Result::Ok;

@@ -193,6 +193,9 @@ TEST_F(AudioMixing, ReleasedSoundStopsOnEveryChannel) {
     audio::SoundHandle copy = sound;
     EXPECT_EQ(audio::releaseSound(sound), Result::Ok);
     EXPECT_EQ(sound, nullptr);
+    bool playing = true;
+    EXPECT_EQ(system->isPlaying(channel, playing), Result::Ok);
+    EXPECT_FALSE(playing);
     EXPECT_EQ(peak(render(*system, 1000), 0, 1000), 0.0f);
     EXPECT_EQ(system->play(copy, false, channel), Result::InvalidHandle);
     EXPECT_EQ(audio::releaseSound(sound), Result::InvalidHandle);
