@@ -4,6 +4,7 @@
 #include "common/numbers.hpp"
 #include "common/text_lines.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -48,9 +49,9 @@ std::vector<std::string> levelLines(const LevelRecord& level, bool userHeader, b
         "minutes:" + formatInteger(level.minutes),
         "seconds:" + formatInteger(level.seconds),
     };
-    // Never more enemy blocks than slots, so the file always matches its count line.
-    const int count = level.enemyCount < 0 ? 0 : std::min<int>(level.enemyCount, kMaxEnemies);
-    lines.push_back("enemy:" + formatInteger(count));
+    lines.push_back("enemy:" + formatInteger(level.enemyCount));
+    // Blocks beyond the slots cannot exist; the check before writing refuses such a count.
+    const int count = std::clamp<int>(level.enemyCount, 0, kMaxEnemies);
     for (int i = 0; i < count; ++i) {
         const LevelEnemy& enemy = level.enemies[static_cast<std::size_t>(i)];
         lines.push_back("enemyindex:" + formatInteger(enemy.kind));
@@ -144,6 +145,68 @@ Result<std::int16_t> toView(const std::filesystem::path& path, std::size_t lineN
     return view.value();
 }
 
+// The game's view of a level's lines; also the check every writer runs before writing.
+Result<PlayLevel> parsePlayLines(const std::filesystem::path& path,
+                                 const std::vector<std::string>& lines) {
+    if (auto enough = requireLines(path, lines, kFixedLines); !enough) {
+        return enough.error();
+    }
+    PlayLevel level;
+    auto map =
+        readInt16Value(path, lines, 1, kMapKey, "a map number after \"map:map\"", 1, kMapCount);
+    if (!map) {
+        return map.error();
+    }
+    level.mapNumber = map.value();
+    auto flyX =
+        readDecimalValue(path, lines, 2, kFlyKey, "the fly's x after \"FlyX:\"", 0.0, kFieldWidth);
+    if (!flyX) {
+        return flyX.error();
+    }
+    auto flyY =
+        readDecimalValue(path, lines, 3, kFlyKey, "the fly's y after \"FlyY:\"", 0.0, kFieldHeight);
+    if (!flyY) {
+        return flyY.error();
+    }
+    auto gravityX = readDecimalValue(path, lines, 4, kGravitationKey,
+                                     "a gravitation x after \"GravitationX:\"", 0.0, kFieldWidth);
+    if (!gravityX) {
+        return gravityX.error();
+    }
+    auto gravityY = readDecimalValue(path, lines, 5, kGravitationKey,
+                                     "a gravitation y after \"GravitationY:\"", 0.0, kFieldHeight);
+    if (!gravityY) {
+        return gravityY.error();
+    }
+    auto values = readCommonValues(path, lines);
+    if (!values) {
+        return values.error();
+    }
+    level.flyX = flyX.value();
+    level.flyY = flyY.value();
+    level.gravityX = gravityX.value();
+    level.gravityY = gravityY.value();
+    level.bubblesTotal = values.value().bubbles;
+    level.minutes = values.value().minutes;
+    level.seconds = values.value().seconds;
+    level.enemyCount = values.value().enemyCount;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(level.enemyCount); ++i) {
+        level.enemyKind[i] = values.value().kind[i];
+        level.enemyX[i] = values.value().x[i];
+        level.enemyY[i] = values.value().y[i];
+        level.enemyAngle[i] = values.value().angle[i];
+    }
+    return level;
+}
+
+// Writes only a level the game can play, so a bad document fails here and not at play time.
+Status writeCheckedLevel(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+    if (auto check = parsePlayLines(path, lines); !check) {
+        return Error{ErrorKind::writeFailed, check.message()};
+    }
+    return writeTextLines(path, lines);
+}
+
 } // namespace
 
 GravitationPoint gravitationPoint(int map) {
@@ -159,11 +222,11 @@ std::filesystem::path levelFilePath(const std::filesystem::path& root, int numbe
 }
 
 Status WriteLevelFile(const std::filesystem::path& path, const LevelRecord& document) {
-    return writeTextLines(path, levelLines(document, true, true));
+    return writeCheckedLevel(path, levelLines(document, true, true));
 }
 
 Status writeBuiltInLevelFile(const std::filesystem::path& path, const LevelRecord& level) {
-    return writeTextLines(path, levelLines(level, false, false));
+    return writeCheckedLevel(path, levelLines(level, false, false));
 }
 
 Result<LevelRecord> ReadLevelFileForEditing(const std::filesystem::path& path) {
@@ -235,56 +298,7 @@ Result<PlayLevel> readLevelFileForPlay(const std::filesystem::path& path) {
     if (!read) {
         return read.error();
     }
-    const std::vector<std::string>& lines = read.value();
-    if (auto enough = requireLines(path, lines, kFixedLines); !enough) {
-        return enough.error();
-    }
-    PlayLevel level;
-    auto map =
-        readInt16Value(path, lines, 1, kMapKey, "a map number after \"map:map\"", 1, kMapCount);
-    if (!map) {
-        return map.error();
-    }
-    level.mapNumber = map.value();
-    auto flyX =
-        readDecimalValue(path, lines, 2, kFlyKey, "the fly's x after \"FlyX:\"", 0.0, kFieldWidth);
-    if (!flyX) {
-        return flyX.error();
-    }
-    auto flyY =
-        readDecimalValue(path, lines, 3, kFlyKey, "the fly's y after \"FlyY:\"", 0.0, kFieldHeight);
-    if (!flyY) {
-        return flyY.error();
-    }
-    auto gravityX = readDecimalValue(path, lines, 4, kGravitationKey,
-                                     "a gravitation x after \"GravitationX:\"", 0.0, kFieldWidth);
-    if (!gravityX) {
-        return gravityX.error();
-    }
-    auto gravityY = readDecimalValue(path, lines, 5, kGravitationKey,
-                                     "a gravitation y after \"GravitationY:\"", 0.0, kFieldHeight);
-    if (!gravityY) {
-        return gravityY.error();
-    }
-    auto values = readCommonValues(path, lines);
-    if (!values) {
-        return values.error();
-    }
-    level.flyX = flyX.value();
-    level.flyY = flyY.value();
-    level.gravityX = gravityX.value();
-    level.gravityY = gravityY.value();
-    level.bubblesTotal = values.value().bubbles;
-    level.minutes = values.value().minutes;
-    level.seconds = values.value().seconds;
-    level.enemyCount = values.value().enemyCount;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(level.enemyCount); ++i) {
-        level.enemyKind[i] = values.value().kind[i];
-        level.enemyX[i] = values.value().x[i];
-        level.enemyY[i] = values.value().y[i];
-        level.enemyAngle[i] = values.value().angle[i];
-    }
-    return level;
+    return parsePlayLines(path, read.value());
 }
 
 } // namespace common

@@ -78,7 +78,8 @@ struct PlayLevel {
 std::filesystem::path levelFilePath(const std::filesystem::path& root, int number, bool userLevel);
 
 // The editor's writer: user header, positions scaled by 1.28 to play-field pixels, the
-// gravitation pair of the map. Replaces the file atomically.
+// gravitation pair of the map. Replaces the file atomically. Both writers refuse, writing
+// nothing, a level the game's reader would refuse (map, counts, kinds, positions off the map).
 Status WriteLevelFile(const std::filesystem::path& path, const LevelRecord& document);
 
 // A built-in level: built-in header, positions already in play-field pixels, the map's

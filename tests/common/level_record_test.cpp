@@ -233,17 +233,30 @@ TEST(LevelFile, BadLevelFilesAreErrorsNamingTheLine) {
     EXPECT_TRUE(readLevelFileForPlay(folder.writeLines("more.lev", good)).ok());
 }
 
-TEST(LevelFile, WriterNeverWritesMoreBlocksThanSlots) {
+TEST(LevelFile, WritersRefuseLevelsTheGameCannotPlay) {
     TempFolder folder;
+    const auto expectRefused = [&](const LevelRecord& document, const std::string& line) {
+        auto written = WriteLevelFile(folder.file("l.lev"), document);
+        ASSERT_FALSE(written.ok()) << line;
+        EXPECT_EQ(written.error().kind, common::ErrorKind::writeFailed);
+        EXPECT_NE(written.message().find("line " + line + ":"), std::string::npos)
+            << written.message();
+        EXPECT_FALSE(std::filesystem::exists(folder.file("l.lev")));
+    };
     LevelRecord document = documentWithOneEnemy();
-    document.enemyCount = 12;
-    for (auto& enemy : document.enemies) {
-        enemy = {1, 10, 10, 0};
-    }
-    ASSERT_TRUE(WriteLevelFile(folder.file("l.lev"), document).ok());
-    auto back = ReadLevelFileForEditing(folder.file("l.lev"));
-    ASSERT_TRUE(back.ok()) << back.message();
-    EXPECT_EQ(back.value().enemyCount, 10);
+    document.map = 0; // a new document has no map yet
+    expectRefused(document, "2");
+    document = documentWithOneEnemy();
+    document.enemyCount = 11;
+    expectRefused(document, "10");
+    document = documentWithOneEnemy();
+    document.enemies[0].kind = 0;
+    expectRefused(document, "11");
+    document = documentWithOneEnemy();
+    document.flyY = 601; // 769.28 play-field pixels, below the map
+    expectRefused(document, "4");
+    document.flyY = 600; // exactly the bottom edge
+    EXPECT_TRUE(WriteLevelFile(folder.file("l.lev"), document).ok());
 }
 
 TEST(LevelFile, PathsOfBuiltInAndUserLevels) {
