@@ -69,10 +69,7 @@ Result<std::int16_t> checkInt16(const std::filesystem::path& path, std::size_t l
                                 std::int16_t maximum) {
     // Range checked on the wide value so that "99999" says "from 0 to 16", not "16 bits".
     return checkNumber<std::int16_t>(path, lineNumber, value, what, minimum, maximum,
-                                     [](std::string_view text) {
-                                         auto whole = parseInt32(text);
-                                         return whole ? Result<std::int32_t>(whole.value()) : whole;
-                                     });
+                                     [](std::string_view text) { return parseInt32(text); });
 }
 
 Result<std::int16_t> readInt16Value(const std::filesystem::path& path,
