@@ -1,10 +1,13 @@
 #include "common/highscore_file.hpp"
 
+#include "common/atomic_file.hpp"
 #include "common/line_values.hpp"
 #include "common/numbers.hpp"
 #include "common/text_lines.hpp"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -63,6 +66,19 @@ Status writeHighscoreFile(const std::filesystem::path& path, const HighscoreFile
         lines.push_back(formatInteger(table.highscorePoints[place]));
     }
     return writeTextLines(path, lines);
+}
+
+Status restoreDefaultHighscoreFile(const std::filesystem::path& defaultPath,
+                                   const std::filesystem::path& tablePath) {
+    if (auto check = readHighscoreFile(defaultPath); !check) {
+        return check.error();
+    }
+    std::ifstream in(defaultPath, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return Error{ErrorKind::missingFile, defaultPath.string() + ": file cannot be read"};
+    }
+    return replaceFileAtomically(tablePath, bytes);
 }
 
 std::int16_t insertScore(HighscoreFile& table, std::int32_t score) {

@@ -34,6 +34,11 @@ Result<HighscoreFile> readHighscoreFile(const std::filesystem::path& path);
 // Writes the eight lines, replacing the file atomically.
 Status writeHighscoreFile(const std::filesystem::path& path, const HighscoreFile& table);
 
+// Puts the default copy back: the default file is copied whole over the table file. A default
+// that does not read as a table is refused and the table file stays as it was.
+Status restoreDefaultHighscoreFile(const std::filesystem::path& defaultPath,
+                                   const std::filesystem::path& tablePath);
+
 // Enters a score: it takes the first place whose points it beats (strictly), the places below
 // move down and the last drops out; the new place gets an empty name. Returns the place taken
 // (1..4), or 0 when the score beats none. Scores beyond 16 bits are stored as 32767.

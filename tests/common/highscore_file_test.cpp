@@ -89,4 +89,19 @@ TEST(HighscoreFile, BadTablesAreErrors) {
     EXPECT_FALSE(common::readHighscoreFile(folder.write("t.fly", std::string("a\0b\r\n", 5))).ok());
 }
 
+TEST(HighscoreFile, RestoringTheDefaultReplacesTheTableWhole) {
+    TempFolder folder;
+    const auto table = folder.writeLines("t.fly", {"Me", "900", "", "0", "", "0", "", "0"});
+    const auto defaults =
+        folder.writeLines("d.fly", {"Vosa", "300", "Komár", "200", "Vážka", "100", "Sršeň", "50"});
+    ASSERT_TRUE(common::restoreDefaultHighscoreFile(defaults, table).ok());
+    EXPECT_EQ(TempFolder::read(table), TempFolder::read(defaults));
+    EXPECT_EQ(common::readHighscoreFile(table).value().highscoreNames[3], "Sršeň");
+
+    const auto broken = folder.writeLines("b.fly", {"only", "1"});
+    EXPECT_FALSE(common::restoreDefaultHighscoreFile(broken, table).ok());
+    EXPECT_FALSE(common::restoreDefaultHighscoreFile(folder.file("none.fly"), table).ok());
+    EXPECT_EQ(TempFolder::read(table), TempFolder::read(defaults));
+}
+
 } // namespace
