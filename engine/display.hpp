@@ -4,6 +4,7 @@
 
 #include "engine/dds.hpp"
 #include "engine/engine.hpp"
+#include "engine/painter.hpp"
 
 #include <SDL.h>
 
@@ -16,7 +17,9 @@ class Display {
   public:
     virtual ~Display() = default;
 
+    // The SDL renderer that owns card textures, or null where pictures stay in memory.
     virtual SDL_Renderer* renderer() const = 0;
+    virtual Painter& painter() = 0;
     virtual Size canvasSize() const = 0;
 
     // Makes the canvas the render target for a new frame.
@@ -42,9 +45,9 @@ class Display {
 };
 
 std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::string& error);
-// Software rendering into memory. `keepCopy` copies each shown frame aside so a host may read it
-// at any time (surface back end); without it the canvas itself holds the frame until the next
-// clear (headless back end).
+// The engine's own software rasteriser drawing into memory. `keepCopy` copies each shown frame
+// aside so a host may read it at any time (surface back end); without it the canvas itself holds
+// the frame until the next clear (headless back end).
 std::unique_ptr<Display> createMemoryDisplay(const DisplayConfig& config, bool keepCopy,
                                              std::string& error);
 

@@ -1,8 +1,6 @@
 #include "engine/display.hpp"
 
-#include "engine/image_file.hpp"
-
-#include <cstring>
+#include <algorithm>
 #include <vector>
 
 namespace engine {
@@ -10,45 +8,44 @@ namespace {
 
 class MemoryDisplay final : public Display {
   public:
-    MemoryDisplay(SDL_Surface* surface, SDL_Renderer* renderer, bool keepCopy)
-        : surface_(surface), renderer_(renderer), keepCopy_(keepCopy) {
+    MemoryDisplay(Size size, bool keepCopy) : keepCopy_(keepCopy) {
+        canvas_.width = size.width;
+        canvas_.height = size.height;
+        // The canvas reads as opaque black even before anything was presented.
+        canvas_.pixels.assign(std::size_t(size.width) * size.height, 0xFF000000u);
         if (keepCopy_)
-            copy_.assign(std::size_t(surface_->w) * surface_->h, 0xFF000000u);
-    }
-    ~MemoryDisplay() override {
-        SDL_DestroyRenderer(renderer_);
-        SDL_FreeSurface(surface_);
+            copy_ = canvas_.pixels;
+        painter_ = createSoftwarePainter(canvas_);
     }
 
-    SDL_Renderer* renderer() const override { return renderer_; }
-    Size canvasSize() const override { return {surface_->w, surface_->h}; }
+    SDL_Renderer* renderer() const override { return nullptr; }
+    Painter& painter() override { return *painter_; }
+    Size canvasSize() const override { return {canvas_.width, canvas_.height}; }
     void beginFrame() override {}
 
     bool show(std::string&) override {
-        SDL_RenderPresent(renderer_); // runs the queued drawing into the surface
         if (keepCopy_)
-            std::memcpy(copy_.data(), surface_->pixels, copy_.size() * 4);
+            std::copy(canvas_.pixels.begin(), canvas_.pixels.end(), copy_.begin());
         return true;
     }
 
     bool capture(Image& out, std::string&) override {
-        out.width = surface_->w;
-        out.height = surface_->h;
-        const std::uint32_t* p = framePixels();
-        out.pixels.assign(p, p + std::size_t(out.width) * out.height);
+        out.width = canvas_.width;
+        out.height = canvas_.height;
+        out.pixels = keepCopy_ ? copy_ : canvas_.pixels;
         return true;
     }
 
     const std::uint32_t* framePixels() const override {
-        return keepCopy_ ? copy_.data() : static_cast<const std::uint32_t*>(surface_->pixels);
+        return keepCopy_ ? copy_.data() : canvas_.pixels.data();
     }
     void setVsync(bool) override {}
 
   private:
-    SDL_Surface* surface_;
-    SDL_Renderer* renderer_;
     bool keepCopy_;
+    Image canvas_;
     std::vector<std::uint32_t> copy_;
+    std::unique_ptr<Painter> painter_;
 };
 
 } // namespace
@@ -60,21 +57,7 @@ std::unique_ptr<Display> createMemoryDisplay(const DisplayConfig& config, bool k
                 std::to_string(config.height);
         return nullptr;
     }
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, config.width, config.height, 32,
-                                                          SDL_PIXELFORMAT_ARGB8888);
-    if (!surface) {
-        error = std::string("cannot create the canvas: ") + SDL_GetError();
-        return nullptr;
-    }
-    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(surface);
-    if (!renderer) {
-        error = std::string("cannot create the software renderer: ") + SDL_GetError();
-        SDL_FreeSurface(surface);
-        return nullptr;
-    }
-    // The first frame reads as opaque black even before anything was presented.
-    SDL_FillRect(surface, nullptr, 0xFF000000u);
-    return std::make_unique<MemoryDisplay>(surface, renderer, keepCopy);
+    return std::make_unique<MemoryDisplay>(Size{config.width, config.height}, keepCopy);
 }
 
 } // namespace engine

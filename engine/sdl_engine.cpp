@@ -5,7 +5,6 @@
 #include "engine/frame_clock.hpp"
 #include "engine/image_file.hpp"
 #include "engine/input_state.hpp"
-#include "engine/quad_drawing.hpp"
 #include "engine/text_cache.hpp"
 #include "engine/texture_store.hpp"
 
@@ -53,15 +52,12 @@ class SdlEngine final : public Engine {
     // Frame.
     void clear() override {
         display_->beginFrame();
-        SDL_Renderer* r = display_->renderer();
-        SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
-        SDL_SetRenderDrawColor(r, Uint8(background_ >> 16), Uint8(background_ >> 8),
-                               Uint8(background_), 255);
-        SDL_RenderClear(r);
+        display_->painter().clear(background_);
     }
 
     bool present() override {
         drawFade();
+        display_->painter().flush();
         std::string error;
         const bool ok = display_->show(error);
         if (!ok)
@@ -93,33 +89,35 @@ class SdlEngine final : public Engine {
 
     Size textureSize(TextureId id) const override {
         const TextureRecord* t = textures_.get(id);
-        return t ? Size{t->image.width, t->image.height} : Size{};
+        return t ? Size{t->picture.image.width, t->picture.image.height} : Size{};
     }
 
     Color pixel(TextureId id, int x, int y) const override {
         const TextureRecord* t = textures_.get(id);
-        if (!t || x < 0 || y < 0 || x >= t->image.width || y >= t->image.height)
+        if (!t)
             return 0;
-        return t->image.pixels[std::size_t(y) * t->image.width + x];
+        const Image& image = t->picture.image;
+        if (x < 0 || y < 0 || x >= image.width || y >= image.height)
+            return 0;
+        return image.pixels[std::size_t(y) * image.width + x];
     }
 
     // Drawing.
     void drawTexture(TextureId id, float x1, float y1, float x2, float y2,
                      const Corners& colors) override {
         if (const TextureRecord* t = textures_.get(id))
-            drawTextureQuad(display_->renderer(), t->texture, t->opaque, x1, y1, x2, y2,
-                            normalizedCorners(colors));
+            display_->painter().drawPicture(t->picture, x1, y1, x2, y2, normalizedCorners(colors));
     }
 
     void drawRotated(TextureId id, float centerX, float centerY, float width, float height,
                      float angleDegrees, const Corners& colors) override {
         if (const TextureRecord* t = textures_.get(id))
-            drawRotatedQuad(display_->renderer(), t->texture, centerX, centerY, width, height,
-                            angleDegrees, normalizedCorners(colors));
+            display_->painter().drawRotated(t->picture, centerX, centerY, width, height,
+                                            angleDegrees, normalizedCorners(colors));
     }
 
     void fillRect(float x1, float y1, float x2, float y2, const Corners& colors) override {
-        fillQuad(display_->renderer(), x1, y1, x2, y2, normalizedCorners(colors));
+        display_->painter().fill(x1, y1, x2, y2, normalizedCorners(colors));
     }
 
     // Fonts and text.
@@ -176,8 +174,8 @@ class SdlEngine final : public Engine {
             return {};
         if (utf8.empty())
             return {0, TTF_FontHeight(f)};
-        if (const CachedText* c = renderedText(utf8, font))
-            return {c->width, c->height};
+        if (const Picture* c = renderedText(utf8, font))
+            return {c->image.width, c->image.height};
         int w = 0, h = 0;
         TTF_SizeUTF8(f, utf8.c_str(), &w, &h);
         return {w, h};
@@ -186,13 +184,11 @@ class SdlEngine final : public Engine {
     void drawText(const std::string& utf8, float x, float y, Color color, FontId font) override {
         if (utf8.empty() || !fontOf(font))
             return;
-        const CachedText* c = renderedText(utf8, font);
-        if (!c || !c->texture)
+        const Picture* c = renderedText(utf8, font);
+        if (!c)
             return;
-        SDL_SetTextureColorMod(c->texture, Uint8(color >> 16), Uint8(color >> 8), Uint8(color));
-        SDL_SetTextureAlphaMod(c->texture, Uint8(color >> 24));
-        const SDL_FRect dst{x, y, float(c->width), float(c->height)};
-        SDL_RenderCopyF(display_->renderer(), c->texture, nullptr, &dst);
+        display_->painter().drawPicture(*c, x, y, x + float(c->image.width),
+                                        y + float(c->image.height), Corners::all(color));
     }
 
     void fadeIn(float r, float g, float b, float ms) override {
@@ -261,22 +257,26 @@ class SdlEngine final : public Engine {
         return id >= 0 && std::size_t(id) < fonts_.size() ? fonts_[std::size_t(id)].font : nullptr;
     }
 
-    const CachedText* renderedText(const std::string& utf8, FontId font) {
-        if (const CachedText* c = texts_.find(font, utf8))
+    const Picture* renderedText(const std::string& utf8, FontId font) {
+        if (const Picture* c = texts_.find(font, utf8))
             return c;
-        CachedText entry;
         SDL_Surface* s = TTF_RenderUTF8_Blended(fontOf(font), utf8.c_str(), {255, 255, 255, 255});
         if (!s) {
             error_ = std::string("cannot render text: ") + TTF_GetError();
             return nullptr;
         }
-        entry.texture = SDL_CreateTextureFromSurface(display_->renderer(), s);
-        entry.width = s->w;
-        entry.height = s->h;
+        Image image;
+        std::string error;
+        const bool converted = imageFromSurface(s, image, error);
         SDL_FreeSurface(s);
-        if (entry.texture)
-            SDL_SetTextureBlendMode(entry.texture, SDL_BLENDMODE_BLEND);
-        return texts_.insert(font, utf8, entry);
+        Picture picture;
+        // Text is drawn at its own size on whole pixels mostly; filtering only matters between.
+        if (!converted ||
+            !makePicture(display_->renderer(), std::move(image), true, picture, error)) {
+            error_ = "cannot render text: " + error;
+            return nullptr;
+        }
+        return texts_.insert(font, utf8, std::move(picture));
     }
 
     void drawFade() {
@@ -289,8 +289,8 @@ class SdlEngine final : public Engine {
         }
         const Size size = display_->canvasSize();
         const Color alpha = Color(std::lround((1.0f - std::max(done, 0.0f)) * 255.0f));
-        fillQuad(display_->renderer(), 0, 0, float(size.width), float(size.height),
-                 Corners::all((fade_.color & 0x00FFFFFFu) | alpha << 24));
+        display_->painter().fill(0, 0, float(size.width), float(size.height),
+                                 Corners::all((fade_.color & 0x00FFFFFFu) | alpha << 24));
     }
 
     void handleEvent(const SDL_Event& e) {

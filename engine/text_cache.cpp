@@ -6,39 +6,31 @@ std::string TextCache::keyOf(int font, const std::string& text) {
     return std::to_string(font) + '\x1f' + text;
 }
 
-const CachedText* TextCache::find(int font, const std::string& text) {
+const Picture* TextCache::find(int font, const std::string& text) {
     auto it = index_.find(keyOf(font, text));
     if (it == index_.end())
         return nullptr;
     entries_.splice(entries_.begin(), entries_, it->second);
-    return &it->second->value;
+    return &it->second->picture;
 }
 
-const CachedText* TextCache::insert(int font, const std::string& text, CachedText entry) {
+const Picture* TextCache::insert(int font, const std::string& text, Picture picture) {
     std::string key = keyOf(font, text);
     if (auto it = index_.find(key); it != index_.end()) {
-        if (it->second->value.texture)
-            SDL_DestroyTexture(it->second->value.texture);
-        it->second->value = entry;
+        it->second->picture = std::move(picture);
         entries_.splice(entries_.begin(), entries_, it->second);
-        return &it->second->value;
+        return &it->second->picture;
     }
     while (!entries_.empty() && entries_.size() >= capacity_) {
-        Entry& last = entries_.back();
-        if (last.value.texture)
-            SDL_DestroyTexture(last.value.texture);
-        index_.erase(last.key);
+        index_.erase(entries_.back().key);
         entries_.pop_back();
     }
-    entries_.push_front({key, entry});
+    entries_.push_front({key, std::move(picture)});
     index_.emplace(std::move(key), entries_.begin());
-    return &entries_.front().value;
+    return &entries_.front().picture;
 }
 
 void TextCache::clear() {
-    for (auto& e : entries_)
-        if (e.value.texture)
-            SDL_DestroyTexture(e.value.texture);
     entries_.clear();
     index_.clear();
 }

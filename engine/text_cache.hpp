@@ -1,8 +1,8 @@
-// Rendered text kept as textures, least recently used first out: a HUD that draws the same
+// Rendered text kept as pictures, least recently used first out: a HUD that draws the same
 // strings every frame renders each one once.
 #pragma once
 
-#include <SDL.h>
+#include "engine/picture.hpp"
 
 #include <cstddef>
 #include <list>
@@ -11,29 +11,22 @@
 
 namespace engine {
 
-struct CachedText {
-    SDL_Texture* texture = nullptr; // white text; colour comes from the colour modulation
-    int width = 0, height = 0;
-};
-
 class TextCache {
   public:
     explicit TextCache(std::size_t capacity) : capacity_(capacity) {}
-    ~TextCache() { clear(); }
-    TextCache(const TextCache&) = delete;
-    TextCache& operator=(const TextCache&) = delete;
 
-    // The cached entry, marked as most recently used; null when absent.
-    const CachedText* find(int font, const std::string& text);
-    // Takes ownership of the texture; evicts the least recently used entry when full.
-    const CachedText* insert(int font, const std::string& text, CachedText entry);
+    // The cached text (white; colour comes from tinting), marked most recently used; null when
+    // absent.
+    const Picture* find(int font, const std::string& text);
+    // Evicts the least recently used entry when full.
+    const Picture* insert(int font, const std::string& text, Picture picture);
     void clear();
     std::size_t size() const { return entries_.size(); }
 
   private:
     struct Entry {
         std::string key;
-        CachedText value;
+        Picture picture;
     };
     static std::string keyOf(int font, const std::string& text);
 

@@ -9,7 +9,8 @@ namespace {
 class WindowDisplay final : public Display {
   public:
     WindowDisplay(SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* canvas, Size size)
-        : window_(window), renderer_(renderer), canvas_(canvas), size_(size) {}
+        : window_(window), renderer_(renderer), canvas_(canvas), size_(size),
+          painter_(createRendererPainter(renderer)) {}
     ~WindowDisplay() override {
         SDL_DestroyTexture(canvas_);
         SDL_DestroyRenderer(renderer_);
@@ -18,6 +19,7 @@ class WindowDisplay final : public Display {
     }
 
     SDL_Renderer* renderer() const override { return renderer_; }
+    Painter& painter() override { return *painter_; }
     Size canvasSize() const override { return size_; }
 
     void beginFrame() override { SDL_SetRenderTarget(renderer_, canvas_); }
@@ -112,6 +114,7 @@ class WindowDisplay final : public Display {
     SDL_Renderer* renderer_;
     SDL_Texture* canvas_;
     Size size_;
+    std::unique_ptr<Painter> painter_;
 };
 
 } // namespace

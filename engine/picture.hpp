@@ -1,0 +1,32 @@
+// A drawable picture: the decoded pixels (kept for exact pixel reads and the software painter)
+// and, on the window back end, the same pixels on the graphics card.
+#pragma once
+
+#include "engine/dds.hpp"
+
+#include <SDL.h>
+
+#include <string>
+
+namespace engine {
+
+struct Picture {
+    Image image;
+    SDL_Texture* texture = nullptr; // owned; null where drawing happens in software
+    bool opaque = false;            // every pixel has alpha 255: drawable without blending
+    bool filtered = true;           // bilinear when scaled or turned, else nearest
+
+    Picture() = default;
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+    Picture(Picture&& o) noexcept { *this = std::move(o); }
+    Picture& operator=(Picture&& o) noexcept;
+    ~Picture();
+};
+
+// Makes a picture of `image`; with a renderer it also gets a card texture. False with a
+// message when the renderer refuses the texture.
+bool makePicture(SDL_Renderer* renderer, Image image, bool filtered, Picture& out,
+                 std::string& error);
+
+} // namespace engine
