@@ -3,9 +3,8 @@
 #include "audio/channel_handle.hpp"
 #include "audio/echo.hpp"
 #include "audio/limiter.hpp"
-#include "audio/ogg_decoder.hpp"
-#include "audio/resampler.hpp"
 #include "audio/sound.hpp"
+#include "audio/sound_loader.hpp"
 
 #include <algorithm>
 #include <atomic>
@@ -43,7 +42,7 @@ Result MixingSystem::init(int channelCount) {
     close(); // a second init starts over with the new channel count
     {
         std::lock_guard lock(mutex_);
-        channels_.assign(static_cast<std::size_t>(channelCount), Channel{});
+        channels_ = std::vector<Channel>(static_cast<std::size_t>(channelCount));
         nextChannel_ = 0;
         initialised_ = true;
     }
@@ -87,16 +86,7 @@ Result MixingSystem::createSound(const std::string& path, unsigned mode, SoundHa
             return Result::NotInitialised;
         }
     }
-    DecodedPcm pcm;
-    if (const Result decoded = decodeOggFile(path, pcm); decoded != Result::Ok) {
-        return decoded;
-    }
-    const bool looping = (mode & kModeLoop) != 0;
-    if (pcm.rate != kMixRate) {
-        pcm.samples = resample(pcm.samples, pcm.channels, pcm.rate, kMixRate, looping);
-    }
-    out = std::make_shared<Sound>(std::move(pcm.samples), pcm.channels, looping);
-    return Result::Ok;
+    return loadSound(path, (mode & kModeLoop) != 0, out);
 }
 
 Result MixingSystem::createEcho(EchoHandle& out) {
@@ -143,15 +133,17 @@ Result MixingSystem::removeEcho(const EchoHandle& echo) {
 }
 
 Result MixingSystem::play(const SoundHandle& sound, bool paused, ChannelHandle& channel) {
-    if (!sound || sound->released()) {
-        return Result::InvalidHandle;
+    // Opening a decoder takes a moment: done before the mixing thread is held up.
+    std::optional<Channel::Prepared> prepared = Channel::prepare(sound);
+    if (!prepared) {
+        return sound && !sound->released() ? Result::BadFile : Result::InvalidHandle;
     }
     std::lock_guard lock(mutex_);
     if (!initialised_) {
         return Result::NotInitialised;
     }
     if (Channel* reused = find(channel)) {
-        reused->start(sound, paused);
+        reused->start(std::move(*prepared), paused);
         return Result::Ok;
     }
     const std::optional<int> index = freeChannel();
@@ -161,7 +153,7 @@ Result MixingSystem::play(const SoundHandle& sound, bool paused, ChannelHandle& 
     }
     Channel& fresh = channels_[static_cast<std::size_t>(*index)];
     fresh.generation = ++freshPlays_;
-    fresh.start(sound, paused);
+    fresh.start(std::move(*prepared), paused);
     channel = handleOf(*index);
     return Result::Ok;
 }
