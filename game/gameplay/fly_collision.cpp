@@ -5,6 +5,8 @@
 #include "game/gameplay/play_math.hpp"
 #include "game/shell/game_state.hpp"
 
+#include <algorithm>
+
 namespace gameplay {
 namespace {
 
@@ -32,6 +34,12 @@ void applyEdgeRules(GameState& s, double elapsed) {
     const bool glideRD = tag.right == "R" && tag.down == "D";
     const bool glideLU = tag.left == "L" && tag.up == "U";
     const bool glideLD = tag.left == "L" && tag.down == "D";
+    // A glide push-back undoes only a glide that moves the fly this frame, one whose key is
+    // not held: the tags stay set while keys are held, and the key step is undone above.
+    const double glideR = held.right ? 0.0 : std::max(glide.right, 0.0);
+    const double glideL = held.left ? 0.0 : std::max(glide.left, 0.0);
+    const double glideU = held.up ? 0.0 : std::max(glide.up, 0.0);
+    const double glideD = held.down ? 0.0 : std::max(glide.down, 0.0);
 
     if (held.right || goesRight(s.lastDirection)) {
         if (!held.up && !held.down && p1.x >= 840)
@@ -39,19 +47,19 @@ void applyEdgeRules(GameState& s, double elapsed) {
         if (upOnly && p5.x >= 860)
             s.flyX -= keyStep;
         if (glideRU && p5.x >= 860)
-            s.flyX -= elapsed * glide.right;
+            s.flyX -= elapsed * glideR;
         if (upOnly && p1.y <= 0)
             s.flyY += keyStep;
         if (glideRU && p1.y <= 0)
-            s.flyY += elapsed * glide.up;
+            s.flyY += elapsed * glideU;
         if (downOnly && p1.x >= 860)
             s.flyX -= keyStep;
         if (glideRD && p1.x >= 860)
-            s.flyX -= elapsed * glide.right;
+            s.flyX -= elapsed * glideR;
         if (downOnly && p5.y >= 768)
             s.flyY -= keyStep;
         if (glideRD && p1.y >= 768)
-            s.flyY -= elapsed * glide.down;
+            s.flyY -= elapsed * glideD;
     }
     if (held.left || goesLeft(s.lastDirection)) {
         if (!held.up && !held.down && p1.x <= 20)
@@ -59,19 +67,19 @@ void applyEdgeRules(GameState& s, double elapsed) {
         if (upOnly && p1.x <= 0)
             s.flyX += keyStep;
         if (glideLU && p1.x <= 0)
-            s.flyX += elapsed * glide.left;
+            s.flyX += elapsed * glideL;
         if (upOnly && p5.y <= 0)
             s.flyY += keyStep;
         if (glideLU && p5.y <= 0)
-            s.flyY += elapsed * glide.up;
+            s.flyY += elapsed * glideU;
         if (downOnly && p5.x <= 0)
             s.flyX += keyStep;
         if (glideLD && p5.x <= 0)
-            s.flyX += elapsed * glide.left;
+            s.flyX += elapsed * glideL;
         if (downOnly && p1.y >= 768)
             s.flyY -= keyStep;
         if (glideLD && p1.y >= 768)
-            s.flyY -= elapsed * glide.down;
+            s.flyY -= elapsed * glideD;
     }
     if ((held.up || s.lastDirection == "U") && !held.left && !held.right && p1.y <= 20)
         s.flyBlocked = true;
