@@ -1,6 +1,7 @@
 #include "game/shell/loading_screen.hpp"
 
 #include "game/shell/game_state.hpp"
+#include "game/shell/resource_catalogue.hpp"
 
 #include <cmath>
 
@@ -16,8 +17,11 @@ void drawLoadingScreen(GameState& state) {
     const auto black = engine::Corners::all(engine::makeColor(0, 0, 0, 1));
     e.drawTexture(e.texture("loading"), 0, 703, 1024, 723);
     e.fillRect(158, 46, 866, 579, black);
-    e.drawTexture(e.texture("mainmenu_back_" + std::to_string(state.menuBackground)), 162, 50, 862,
-                  575);
+    engine::TextureId background = e.texture(kLoadingBackgroundKey);
+    if (background == engine::kNoTexture)
+        background = e.texture("mainmenu_back_" + std::to_string(state.menuBackground));
+    e.drawTexture(background, 162, 50, 162 + kLoadingBackgroundWidth,
+                  50 + kLoadingBackgroundHeight);
     e.fillRect(457, 610, 561, 674, black);
     e.fillRect(459, 612, 559, 672,
                engine::Corners::all(engine::makeColor(0.0078125f, 0.26953125f, 0.546875f, 1)));

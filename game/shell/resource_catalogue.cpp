@@ -47,6 +47,14 @@ CatalogueEntry loadingBackground(int menuBackground) {
     return {"gfx/menu/backgrounds/back_" + n + ".jpg", "mainmenu_back_" + n, {}};
 }
 
+CatalogueEntry loadingBackgroundFrame(int menuBackground) {
+    CatalogueEntry entry = loadingBackground(menuBackground);
+    entry.key = kLoadingBackgroundKey;
+    entry.options.width = kLoadingBackgroundWidth;
+    entry.options.height = kLoadingBackgroundHeight;
+    return entry;
+}
+
 std::vector<CatalogueEntry> textureCatalogue() {
     std::vector<CatalogueEntry> out;
     out.reserve(341);

@@ -18,6 +18,13 @@ std::vector<CatalogueEntry> loadingScreenTextures();
 // The menu background shown behind the loading screen (1..15).
 CatalogueEntry loadingBackground(int menuBackground);
 
+// The same picture already at the size of the loading screen's frame, so the hundreds of
+// loading redraws copy it instead of scaling it each time.
+inline constexpr const char* kLoadingBackgroundKey = "loading_background";
+inline constexpr int kLoadingBackgroundWidth = 700;
+inline constexpr int kLoadingBackgroundHeight = 525;
+CatalogueEntry loadingBackgroundFrame(int menuBackground);
+
 // The 341 counted textures.
 std::vector<CatalogueEntry> textureCatalogue();
 

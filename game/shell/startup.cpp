@@ -97,6 +97,7 @@ common::Status startGame(GameState& state, const StartupSettings& settings) {
     state.menuBackground =
         static_cast<std::int16_t>(std::floor(gameplay::randomFraction(state) * 15.0) + 1.0);
     loadEntry(e, loadingBackground(state.menuBackground));
+    loadEntry(e, loadingBackgroundFrame(state.menuBackground));
     createFont(e, loadingFont());
 
     state.loadedCount = 0;

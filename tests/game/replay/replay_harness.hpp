@@ -1,0 +1,67 @@
+// A private copy of the staged installation tree, with level files and map masks written by the
+// test, and the replay driver run on it in-process.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+struct TestEnemy {
+    int kind;
+    double x, y;
+    int angle;
+};
+
+struct TestLevel {
+    int map = 5;
+    double flyX = 300, flyY = 300;
+    int gravityX = 1000, gravityY = 750;
+    int bubbles = 5;
+    int minutes = 5, seconds = 0;
+    std::vector<TestEnemy> enemies;
+};
+
+// One `print` of the replay: name -> value.
+using PrintedState = std::map<std::string, std::string>;
+
+struct ReplayRun {
+    int exitCode = 0;
+    std::string output;
+    std::string errors;
+    std::vector<PrintedState> prints;
+};
+
+class ReplayTree {
+  public:
+    ReplayTree();
+    ~ReplayTree();
+    ReplayTree(const ReplayTree&) = delete;
+    ReplayTree& operator=(const ReplayTree&) = delete;
+
+    const std::filesystem::path& root() const { return root_; }
+    std::filesystem::path optionsPath() const { return root_ / "bin" / "Brimzel.ini"; }
+
+    // Options file lines (1-based line numbers).
+    std::vector<std::string> optionLines() const;
+    void setOptionLine(int lineNumber, const std::string& text);
+
+    void writeLevel(int number, const TestLevel& level);
+    // A mask of passable ground (no bubbles) with the given rectangles painted.
+    struct Rect {
+        int x1, y1, x2, y2;
+        std::uint32_t color; // 0xAARRGGBB
+    };
+    void writeMask(int map, const std::vector<Rect>& rects, std::uint32_t ground = 0xFF00FF00u);
+
+    ReplayRun run(const std::string& script);
+
+  private:
+    std::filesystem::path root_;
+};
+
+inline constexpr std::uint32_t kWall = 0xFFFF0000u;
+inline constexpr std::uint32_t kOpen = 0xFFFFFF00u;
+
+double number(const PrintedState& state, const std::string& name);
