@@ -40,8 +40,6 @@ class Display {
     virtual bool pumpsEvents() const { return false; }
     // Window coordinates to canvas pixels.
     virtual Point toCanvas(int x, int y) const { return {x, y}; }
-    // Scale from window coordinates to canvas pixels (for relative movement).
-    virtual float canvasPerWindowUnit() const { return 1.0f; }
 };
 
 std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::string& error);

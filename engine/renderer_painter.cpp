@@ -10,16 +10,6 @@ SDL_Color toSdl(Color c) {
     return {Uint8(c >> 16), Uint8(c >> 8), Uint8(c), Uint8(c >> 24)};
 }
 
-Color average(const Corners& c) {
-    Color out = 0;
-    for (int s = 0; s < 32; s += 8) {
-        unsigned sum = ((c.topLeft >> s) & 255) + ((c.topRight >> s) & 255) +
-                       ((c.bottomRight >> s) & 255) + ((c.bottomLeft >> s) & 255);
-        out |= Color((sum + 2) / 4) << s;
-    }
-    return out;
-}
-
 class RendererPainter final : public Painter {
   public:
     explicit RendererPainter(SDL_Renderer* renderer) : r_(renderer) {}
@@ -97,22 +87,47 @@ class RendererPainter final : public Painter {
         SDL_SetTextureBlendMode(p.texture, SDL_BLENDMODE_BLEND);
     }
 
-    // Corners in the order top-left, top-right, bottom-right, bottom-left. A centre vertex keeps
-    // a four-colour blend symmetric across both diagonals.
+    // Corners in the order top-left, top-right, bottom-right, bottom-left. Equal colours need two
+    // triangles; a four-colour blend is cut into a grid so it shades like the software
+    // rasteriser's bilinear blend instead of showing the diagonal of two triangles.
     void geometry(SDL_Texture* texture, const std::array<SDL_FPoint, 4>& p, const Corners& colors) {
-        static constexpr std::array<SDL_FPoint, 4> uv{{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
-        const std::array<Color, 4> c{colors.topLeft, colors.topRight, colors.bottomRight,
-                                     colors.bottomLeft};
-        SDL_Vertex v[5];
-        for (int i = 0; i < 4; ++i)
-            v[i] = {p[i], toSdl(c[i]), uv[i]};
-        v[4] = {{(p[0].x + p[1].x + p[2].x + p[3].x) / 4, (p[0].y + p[1].y + p[2].y + p[3].y) / 4},
-                toSdl(average(colors)),
-                {0.5f, 0.5f}};
-        static constexpr int four[12] = {0, 1, 4, 1, 2, 4, 2, 3, 4, 3, 0, 4};
-        SDL_RenderGeometry(r_, texture, v, 5, four, 12);
+        const int cells = cornersEqual(colors) ? 1 : kGradientCells;
+        const int side = cells + 1;
+        std::array<SDL_Vertex, (kGradientCells + 1) * (kGradientCells + 1)> v;
+        std::array<int, kGradientCells * kGradientCells * 6> index;
+        for (int j = 0; j <= cells; ++j) {
+            const float t = float(j) / float(cells);
+            for (int i = 0; i <= cells; ++i) {
+                const float s = float(i) / float(cells);
+                auto mix = [&](float a, float b, float c, float d) {
+                    return (a * (1 - s) + b * s) * (1 - t) + (d * (1 - s) + c * s) * t;
+                };
+                SDL_Vertex& out = v[std::size_t(j * side + i)];
+                out.position = {mix(p[0].x, p[1].x, p[2].x, p[3].x),
+                                mix(p[0].y, p[1].y, p[2].y, p[3].y)};
+                out.tex_coord = {s, t};
+                Uint8 channel[4];
+                for (int k = 0; k < 4; ++k) {
+                    const int shift = k * 8;
+                    auto ch = [&](Color c) { return float((c >> shift) & 255); };
+                    channel[k] =
+                        Uint8(std::lround(mix(ch(colors.topLeft), ch(colors.topRight),
+                                              ch(colors.bottomRight), ch(colors.bottomLeft))));
+                }
+                out.color = {channel[2], channel[1], channel[0], channel[3]};
+            }
+        }
+        int n = 0;
+        for (int j = 0; j < cells; ++j)
+            for (int i = 0; i < cells; ++i) {
+                const int a = j * side + i, b = a + 1, c = a + side + 1, d = a + side;
+                for (int k : {a, b, c, a, c, d})
+                    index[std::size_t(n++)] = k;
+            }
+        SDL_RenderGeometry(r_, texture, v.data(), side * side, index.data(), n);
     }
 
+    static constexpr int kGradientCells = 8;
     SDL_Renderer* r_;
 };
 

@@ -13,6 +13,7 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 #include <vector>
 
@@ -187,8 +188,10 @@ class SdlEngine final : public Engine {
         const Picture* c = renderedText(utf8, font);
         if (!c)
             return;
-        display_->painter().drawPicture(*c, x, y, x + float(c->image.width),
-                                        y + float(c->image.height), Corners::all(color));
+        // Glyphs are rendered for whole pixels; between them they would only blur.
+        const float left = std::round(x), top = std::round(y);
+        display_->painter().drawPicture(*c, left, top, left + float(c->image.width),
+                                        top + float(c->image.height), Corners::all(color));
     }
 
     void fadeIn(float r, float g, float b, float ms) override {

@@ -1,4 +1,5 @@
 #include "engine/display.hpp"
+#include "engine/letterbox.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -32,7 +33,8 @@ class WindowDisplay final : public Display {
         SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
-        SDL_Rect dst = letterbox();
+        const Box box = letterbox(outputSize(), size_);
+        const SDL_Rect dst{box.x, box.y, box.width, box.height};
         SDL_RenderCopy(renderer_, canvas_, nullptr, &dst);
         SDL_RenderPresent(renderer_);
         SDL_SetRenderTarget(renderer_, canvas_);
@@ -65,6 +67,7 @@ class WindowDisplay final : public Display {
             if (!e.key.repeat) {
                 const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
                 SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+                showCursorFor(!full);
             }
             return true;
         }
@@ -74,19 +77,12 @@ class WindowDisplay final : public Display {
     bool pumpsEvents() const override { return true; }
 
     Point toCanvas(int x, int y) const override {
-        const float scale = pixelsPerWindowUnit();
-        const SDL_Rect box = letterbox();
-        if (box.w <= 0 || box.h <= 0)
-            return {0, 0};
-        const float cx = (x * scale - box.x) * size_.width / box.w;
-        const float cy = (y * scale - box.y) * size_.height / box.h;
-        return {std::clamp(int(std::floor(cx)), 0, size_.width - 1),
-                std::clamp(int(std::floor(cy)), 0, size_.height - 1)};
+        return windowToCanvas(x, y, pixelsPerWindowUnit(), outputSize(), size_);
     }
 
-    float canvasPerWindowUnit() const override {
-        const SDL_Rect box = letterbox();
-        return box.w > 0 ? pixelsPerWindowUnit() * size_.width / box.w : 1.0f;
+    // The game is played with the keyboard: a pointer over the full screen only distracts.
+    static void showCursorFor(bool fullscreen) {
+        SDL_ShowCursor(fullscreen ? SDL_DISABLE : SDL_ENABLE);
     }
 
   private:
@@ -98,16 +94,10 @@ class WindowDisplay final : public Display {
         return ww > 0 ? float(ow) / float(ww) : 1.0f;
     }
 
-    // The largest rectangle of the canvas's aspect that fits the output, centred.
-    SDL_Rect letterbox() const {
-        int ow = 0, oh = 0;
-        SDL_GetRendererOutputSize(renderer_, &ow, &oh);
-        if (ow <= 0 || oh <= 0)
-            return {0, 0, size_.width, size_.height};
-        const double scale = std::min(double(ow) / size_.width, double(oh) / size_.height);
-        const int w = int(std::lround(size_.width * scale));
-        const int h = int(std::lround(size_.height * scale));
-        return {(ow - w) / 2, (oh - h) / 2, w, h};
+    Size outputSize() const {
+        Size out;
+        SDL_GetRendererOutputSize(renderer_, &out.width, &out.height);
+        return out;
     }
 
     SDL_Window* window_;
