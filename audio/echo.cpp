@@ -12,12 +12,19 @@ Echo::Echo(int sampleRate, float delaySeconds, float decay)
       decay_(std::clamp(decay, 0.0f, 0.95f)) {}
 
 void Echo::process(float* stereo, int frames) {
-    for (int i = 0; i < 2 * frames; ++i) {
-        const float wet = stereo[i] + decay_ * delay_[position_];
-        delay_[position_] = wet;
-        stereo[i] = wet;
-        if (++position_ == delay_.size()) {
-            position_ = 0;
+    const float step = 1.0f / kEchoFadeFrames;
+    const float target = active_ ? 1.0f : 0.0f;
+    for (int frame = 0; frame < frames; ++frame) {
+        wetGain_ = wetGain_ < target ? std::min(wetGain_ + step, target)
+                                     : std::max(wetGain_ - step, target);
+        for (int side = 0; side < 2; ++side) {
+            float& sample = stereo[2 * frame + side];
+            const float wet = decay_ * delay_[position_];
+            delay_[position_] = (active_ ? sample : 0.0f) + wet;
+            sample += wetGain_ * wet;
+            if (++position_ == delay_.size()) {
+                position_ = 0;
+            }
         }
     }
 }
@@ -25,6 +32,8 @@ void Echo::process(float* stereo, int frames) {
 void Echo::clear() {
     std::fill(delay_.begin(), delay_.end(), 0.0f);
     position_ = 0;
+    active_ = true;
+    wetGain_ = 1.0f;
 }
 
 bool Echo::claim(const void* system) {

@@ -9,6 +9,7 @@ namespace audio {
 
 inline constexpr float kEchoDelaySeconds = 0.3f;
 inline constexpr float kEchoDecay = 0.4f;
+inline constexpr int kEchoFadeFrames = 256;
 
 class Echo {
   public:
@@ -16,6 +17,11 @@ class Echo {
 
     // In place on interleaved stereo frames.
     void process(float* stereo, int frames);
+    // Taken out of an output: nothing new goes in and what still sounds is faded out over
+    // kEchoFadeFrames rather than cut, which would click. Done once silent() holds.
+    void fadeOut() { active_ = false; }
+    void fadeIn() { active_ = true; }
+    bool silent() const { return !active_ && wetGain_ == 0.0f; }
     // Forgets the echoes still ringing, so a re-added echo starts quiet.
     void clear();
 
@@ -32,6 +38,8 @@ class Echo {
     std::vector<float> delay_; // interleaved stereo ring
     std::size_t position_ = 0;
     float decay_;
+    bool active_ = true;
+    float wetGain_ = 1.0f;
     std::atomic<const void*> owner_{nullptr};
 };
 

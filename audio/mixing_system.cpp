@@ -68,11 +68,13 @@ Result MixingSystem::close() {
         wasInitialised = initialised_;
         initialised_ = false;
         channels_.clear();
-        for (const EchoHandle& echo : echoes_) {
-            echo->clear();
-            echo->release(this);
+        for (auto* list : {&echoes_, &fading_}) {
+            for (const EchoHandle& echo : *list) {
+                echo->clear();
+                echo->release(this);
+            }
+            list->clear();
         }
-        echoes_.clear();
     }
     device_.reset();
     return wasInitialised ? Result::Ok : Result::NotInitialised;
@@ -110,6 +112,13 @@ Result MixingSystem::addEcho(const EchoHandle& echo) {
     if (std::find(echoes_.begin(), echoes_.end(), echo) != echoes_.end()) {
         return Result::Ok; // already there: one echo, never two in a row
     }
+    if (const auto fading = std::find(fading_.begin(), fading_.end(), echo);
+        fading != fading_.end()) {
+        fading_.erase(fading);
+        echo->fadeIn();
+        echoes_.push_back(echo);
+        return Result::Ok;
+    }
     if (!echo->claim(this)) {
         return Result::InvalidHandle; // in another system's output
     }
@@ -127,8 +136,8 @@ Result MixingSystem::removeEcho(const EchoHandle& echo) {
         return initialised_ ? Result::InvalidHandle : Result::NotInitialised;
     }
     echoes_.erase(found);
-    echo->clear();
-    echo->release(this);
+    echo->fadeOut();
+    fading_.push_back(echo);
     return Result::Ok;
 }
 
@@ -228,6 +237,14 @@ void MixingSystem::mixLocked(float* stereo, int frames) {
     for (const EchoHandle& echo : echoes_) {
         echo->process(stereo, frames);
     }
+    for (const EchoHandle& echo : fading_) {
+        echo->process(stereo, frames);
+        if (echo->silent()) {
+            echo->clear();
+            echo->release(this);
+        }
+    }
+    std::erase_if(fading_, [this](const EchoHandle& echo) { return !echo->claimedBy(this); });
 }
 
 Channel* MixingSystem::find(ChannelHandle handle) {

@@ -56,6 +56,7 @@ class MixingSystem final : public System, private MixSource {
     int nextChannel_ = 0;
     std::uint32_t freshPlays_ = 0; // numbers each fresh channel, so old handles go stale
     std::vector<EchoHandle> echoes_;
+    std::vector<EchoHandle> fading_; // removed, dying away; still claimed by this system
     std::vector<float> scratch_;
 };
 

@@ -173,6 +173,28 @@ TEST_F(AudioMixing, EchoAddsADelayedQuieterCopyOnlyWhileAdded) {
     EXPECT_EQ(peak(plain, kRate / 10 + 1000, kRate), 0.0f);
 }
 
+TEST_F(AudioMixing, EchoTakenOutWhileRingingFadesInsteadOfCutting) {
+    // 490 Hz fits whole periods into the delay: the echoes add up in phase, loud to cut.
+    auto buzz = tone("buzz.ogg", 490, 1.0, 0.3f, audio::kModeSoftware | audio::kModeLoop);
+    audio::EchoHandle echo;
+    ASSERT_EQ(system->createEcho(echo), Result::Ok);
+    ASSERT_EQ(system->addEcho(echo), Result::Ok);
+    audio::ChannelHandle channel = 0;
+    ASSERT_EQ(system->play(buzz, false, channel), Result::Ok);
+    // Taken out a quarter period in, where the echoes are at their loudest.
+    constexpr int kCut = kRate + 22;
+    auto heard = render(*system, kCut);
+    const float withEcho = peak(heard, kCut - 4096, kCut);
+    ASSERT_EQ(system->removeEcho(echo), Result::Ok);
+    const auto after = render(*system, 4096);
+    heard.insert(heard.end(), after.begin(), after.end());
+    const float normal = largestStep(heard, kCut - 4096, kCut);
+    EXPECT_LE(largestStep(heard, kCut - 10, kCut + 600), normal * 1.2f);
+    // Only the dry tone once the fade is over.
+    EXPECT_GT(withEcho, 0.45f);
+    EXPECT_NEAR(peak(after, 1000, 4096), 0.3f, 0.01f);
+}
+
 TEST_F(AudioMixing, LoudSumIsLimitedSmoothlyWithinFullScale) {
     auto sound = tone("a.ogg", 441, 1.0, 0.9f, audio::kModeSoftware | audio::kModeLoop);
     std::vector<audio::ChannelHandle> channels(6, 0);
