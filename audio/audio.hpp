@@ -30,7 +30,7 @@ inline constexpr unsigned kModeLoop = 2; // 66 = software + loop
 // Channel counts accepted by init.
 inline constexpr int kMaxChannels = 1023;
 
-class Sound; // decoded Ogg Vorbis data, shareable between systems
+class Sound; // Ogg Vorbis data (long music stays encoded), shareable between systems
 class Echo;  // a delay effect that can be added to a system's output
 
 using SoundHandle = std::shared_ptr<Sound>;
@@ -61,7 +61,7 @@ class System {
     virtual Result createSound(const std::string& path, unsigned mode, SoundHandle& out) = 0;
     virtual Result createEcho(EchoHandle& out) = 0;
     // An echo is in at most one system's output; adding it again to the same system is Ok and
-    // changes nothing.
+    // changes nothing. Removed, its ringing fades out within a few milliseconds.
     virtual Result addEcho(const EchoHandle& echo) = 0;
     virtual Result removeEcho(const EchoHandle& echo) = 0;
 
@@ -73,7 +73,8 @@ class System {
     virtual Result isPlaying(ChannelHandle channel, bool& playing) const = 0;
 
     // Mixes the next `frames` stereo frames (interleaved float, 44100 Hz) and writes them to
-    // `out`, limited to -1..1.
+    // `out`, limited to -1..1. A system playing to a device gives silence here: the device
+    // alone takes its frames.
     virtual void render(float* out, int frames) = 0;
     virtual int sampleRate() const = 0;
 };

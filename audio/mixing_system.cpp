@@ -53,6 +53,10 @@ Result MixingSystem::init(int channelCount) {
     if (!device_) {
         return Result::NoDevice;
     }
+    {
+        std::lock_guard lock(mutex_);
+        onDevice_ = true;
+    }
     device_->attach(this);
     return Result::Ok;
 }
@@ -67,6 +71,7 @@ Result MixingSystem::close() {
         std::lock_guard lock(mutex_);
         wasInitialised = initialised_;
         initialised_ = false;
+        onDevice_ = false;
         channels_.clear();
         for (auto* list : {&echoes_, &fading_}) {
             for (const EchoHandle& echo : *list) {
@@ -208,6 +213,9 @@ void MixingSystem::render(float* out, int frames) {
     std::fill(out, out + 2 * static_cast<std::size_t>(frames), 0.0f);
     {
         std::lock_guard lock(mutex_);
+        if (onDevice_) {
+            return;
+        }
         mixLocked(out, frames);
     }
     limit(out, 2 * frames);

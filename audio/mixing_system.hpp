@@ -52,6 +52,7 @@ class MixingSystem final : public System, private MixSource {
 
     mutable std::mutex mutex_; // guards everything below; the device thread mixes under it
     bool initialised_ = false;
+    bool onDevice_ = false;
     std::vector<Channel> channels_;
     int nextChannel_ = 0;
     std::uint32_t freshPlays_ = 0; // numbers each fresh channel, so old handles go stale
