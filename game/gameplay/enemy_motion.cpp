@@ -67,11 +67,8 @@ void steerChase(GameState& s, int i, std::uint32_t now) {
     s.enemyDX[i] = s.flyX - s.enemyX[i];
     s.enemyDY[i] = s.flyY - s.enemyY[i];
     s.enemyDistance[i] = std::hypot(s.enemyDX[i], s.enemyDY[i]);
-    if (intervalPassed(now, static_cast<std::int64_t>(s.enemyFollowTime[i]), s.enemyTimer[i])) {
-        // The rest begins heading where the chase went; no new chase target is taken.
+    if (intervalPassed(now, static_cast<std::int64_t>(s.enemyFollowTime[i]), s.enemyTimer[i]))
         endChase(s, i, now);
-        return;
-    }
     s.enemyTargetAngle[i] = chaseDirection(s.enemyDX[i], s.enemyDY[i]);
     chooseShorterTurn(s, i, !s.enemyLocked[i]);
 }
