@@ -1,11 +1,9 @@
-// Files that are not at the mixing rate or not stereo, and the limiter's shape.
+// Files that are not at the mixing rate, not stereo or without samples.
 #include "audio_fixture.hpp"
 
 #include <audio/audio.hpp>
-#include <audio/limiter.hpp>
 
 #include <cmath>
-#include <limits>
 
 using namespace audio_test;
 using audio::Result;
@@ -50,28 +48,6 @@ TEST_F(AudioDecoding, MonoIsHeardOnBothSides) {
         ASSERT_EQ(heard[2 * i], heard[2 * i + 1]);
     }
     EXPECT_NEAR(peak(heard, 0, 4096), 0.5f, 0.02f);
-}
-
-TEST(AudioLimiter, LeavesQuietSamplesAloneAndBendsLoudOnesBelowFullScale) {
-    std::vector<float> samples = {
-        0.0f,         0.5f, -0.9f, 0.95f, -1.5f, 40.0f, std::numeric_limits<float>::infinity(),
-        std::nanf("")};
-    audio::limit(samples.data(), static_cast<int>(samples.size()));
-    EXPECT_EQ(samples[0], 0.0f);
-    EXPECT_EQ(samples[1], 0.5f);
-    EXPECT_EQ(samples[2], -0.9f);
-    EXPECT_GT(samples[3], 0.9f);
-    EXPECT_LT(samples[3], 0.95f);
-    EXPECT_LT(samples[4], -0.9f);
-    EXPECT_GE(samples[4], -1.0f);
-    EXPECT_LE(samples[5], 1.0f);
-    EXPECT_LE(samples[6], 1.0f);
-    EXPECT_EQ(samples[7], 0.0f);
-
-    // No kink: the slope just above the knee is nearly that of the straight part.
-    float justAbove[2] = {audio::kLimiterKnee + 0.001f, audio::kLimiterKnee + 0.002f};
-    audio::limit(justAbove, 2);
-    EXPECT_NEAR(justAbove[1] - justAbove[0], 0.001f, 0.0001f);
 }
 
 TEST_F(AudioDecoding, SoundWithoutSamplesEndsAtOnceEvenWhenLooping) {
