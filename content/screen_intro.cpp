@@ -230,6 +230,12 @@ void writeCreditsPage(const Context& ctx, int number, const std::string& title,
     titleStyle.outlineWidth = 1.5;
     titleStyle.wrapWidth = w - 40;
     titleStyle.alignment = 1;
+    // Titles stay on one line: long ones shrink.
+    titleStyle.wrapWidth = -1;
+    const double titleWidth = art::measureText(title, titleStyle).width;
+    if (titleWidth > w - 40)
+        titleStyle.size *= (w - 40) / titleWidth;
+    titleStyle.wrapWidth = w - 40;
     art::TextStyle head;
     head.face = titleFace;
     head.bold = true;

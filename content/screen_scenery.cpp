@@ -103,18 +103,42 @@ void paintClouds(cairo_t* cr, int w, int h, const Scenery& s, art::Random& rnd) 
     });
 }
 
-// One ridge of hills; returns nothing, fills from the ridge to the bottom.
+// One ridge of hills, filled from its crest to the bottom; the crest catches the light and the
+// middle ridges carry rows of distant trees.
 void paintRidge(cairo_t* cr, int w, int h, double base, double amplitude, double scale,
-                const Rgba& top, const Rgba& bottom, std::uint64_t seed) {
-    cairo_move_to(cr, 0, h);
-    for (int x = 0; x <= w; x += 4) {
+                const Rgba& top, const Rgba& bottom, std::uint64_t seed, int trees,
+                art::Random& rnd) {
+    std::vector<double> crest;
+    for (int x = 0; x <= w + 4; x += 4) {
         const double n = art::fractalNoise(x / scale, 0.5, 3, seed);
-        cairo_line_to(cr, x, base - amplitude * std::clamp((n - 0.25) * 2.0, 0.0, 1.4));
+        crest.push_back(base - amplitude * std::clamp((n - 0.25) * 2.0, 0.0, 1.4));
     }
-    cairo_line_to(cr, w, h);
+    const auto trace = [&] {
+        cairo_move_to(cr, 0, crest[0]);
+        for (size_t i = 1; i < crest.size(); ++i)
+            cairo_line_to(cr, static_cast<double>(i) * 4, crest[i]);
+    };
+    const Rgba treeColor = art::darker(top, 0.22);
+    for (int i = 0; i < trees; ++i) {
+        const double x = rnd.range(0, w);
+        const double y = crest[static_cast<size_t>(x / 4)];
+        const double r = rnd.range(5, 11) * (amplitude / 90);
+        art::ellipse(cr, x, y - r * 0.6, r, r * 1.3);
+        art::setColor(cr, art::mix(treeColor, top, rnd.range(0, 0.35)));
+        cairo_fill(cr);
+    }
+    trace();
+    cairo_line_to(cr, w + 4, h);
+    cairo_line_to(cr, 0, h);
     cairo_close_path(cr);
-    art::setLinear(cr, 0, base - amplitude, 0, h, {{0, top}, {1, bottom}});
+    art::setLinear(cr, 0, base - amplitude, 0, std::min<double>(h, base + 220),
+                   {{0, top}, {1, bottom}});
     cairo_fill(cr);
+    trace();
+    const Rgba lit = art::lighter(top, 0.35);
+    cairo_set_source_rgba(cr, lit.r, lit.g, lit.b, 0.45);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
 }
 
 void paintWater(cairo_t* cr, int w, int h, double top, const Scenery& s, art::Random& rnd) {
@@ -263,9 +287,10 @@ void paintScenery(cairo_t* cr, int w, int h, const Scenery& s) {
         const double t = s.hillLayers > 1 ? static_cast<double>(i) / (s.hillLayers - 1) : 1;
         const double base = s.horizon + (nearBase - s.horizon) * t;
         Rgba c = art::mix(s.hillFar, s.hillNear, t);
-        c = art::mix(s.skyHorizon, c, 0.55 + 0.45 * t); // aerial perspective
-        paintRidge(cr, w, h, base, 70 + 50 * (1 - t), 260 - 80 * t, art::lighter(c, 0.08),
-                   art::darker(c, 0.25), s.seed * 31 + i);
+        c = art::mix(s.skyHorizon, c, 0.4 + 0.6 * std::pow(t, 0.7)); // aerial perspective
+        const int trees = (i > 0 && i < s.hillLayers - 1) ? 70 : 0;
+        paintRidge(cr, w, h, base, 70 + 50 * (1 - t), 260 - 80 * t, art::lighter(c, 0.1),
+                   art::darker(c, 0.35), s.seed * 31 + i, trees, rnd);
         if (s.mist > 0 && i < s.hillLayers - 1) {
             cairo_rectangle(cr, 0, base - 40, w, 100);
             const Rgba& m = s.skyHorizon;

@@ -30,7 +30,7 @@ struct Scenery {
     art::Rgba petal{1, 1, 1, 1};
     int bubbles = 6;
     int fireflies = 0;
-    double mist = 0.25; // haze over the horizon, 0..1
+    double mist = 0.15; // haze over the horizon, 0..1
     double vignette = 0.45;
 };
 

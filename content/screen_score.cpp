@@ -162,13 +162,14 @@ void trophy(cairo_t* cr, double cx, double top) {
         cup(k);
         cairo_fill(k);
     });
-    // Handles.
+    // Handles, tucked under the bowl at both ends.
     for (int side : {-1, 1}) {
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, cx + side * 100, top + 60, 38, side < 0 ? M_PI / 2 : -M_PI / 2,
-                  side < 0 ? 3 * M_PI / 2 : M_PI / 2);
-        art::setLinear(cr, 0, top, 0, top + 120, {{0, hex(0xffe28a)}, {1, hex(0xa86a08)}});
-        cairo_set_line_width(cr, 12);
+        cairo_move_to(cr, cx + side * 80, top + 22);
+        cairo_curve_to(cr, cx + side * 150, top + 5, cx + side * 150, top + 120, cx + side * 62,
+                       top + 125);
+        art::setLinear(cr, 0, top, 0, top + 125, {{0, hex(0xffe28a)}, {1, hex(0xa86a08)}});
+        cairo_set_line_width(cr, 13);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         cairo_stroke(cr);
     }
     cup(cr);
