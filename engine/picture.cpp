@@ -12,6 +12,7 @@ Picture& Picture::operator=(Picture&& o) noexcept {
         texture = o.texture;
         opaque = o.opaque;
         filtered = o.filtered;
+        uniform = o.uniform;
         o.texture = nullptr;
     }
     return *this;
@@ -28,6 +29,9 @@ bool makePicture(SDL_Renderer* renderer, Image image, bool filtered, Picture& ou
     p.filtered = filtered;
     p.opaque = std::all_of(image.pixels.begin(), image.pixels.end(),
                            [](std::uint32_t px) { return (px >> 24) == 255; });
+    p.uniform = !image.pixels.empty() &&
+                std::all_of(image.pixels.begin(), image.pixels.end(),
+                            [&](std::uint32_t px) { return px == image.pixels.front(); });
     if (renderer) {
         p.texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
                                       image.width, image.height);

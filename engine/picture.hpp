@@ -15,6 +15,7 @@ struct Picture {
     SDL_Texture* texture = nullptr; // owned; null where drawing happens in software
     bool opaque = false;            // every pixel has alpha 255: drawable without blending
     bool filtered = true;           // bilinear when scaled or turned, else nearest
+    bool uniform = false;           // every pixel the same: drawing it is filling a colour
 
     Picture() = default;
     Picture(const Picture&) = delete;

@@ -71,6 +71,38 @@ inline std::uint32_t blendPixel(std::uint32_t dst, std::uint32_t src) {
     const __m128i v = lerpHalves(widen2(dst, src), a + (a >> 7));
     return std::uint32_t(_mm_cvtsi128_si32(_mm_packus_epi16(v, v))) | 0xFF000000u;
 }
+// Bilinear sample of four texels, tinted, then blended over `dst`, all in registers.
+inline std::uint32_t bilinearOver(std::uint32_t dst, std::uint32_t a, std::uint32_t b,
+                                  std::uint32_t c, std::uint32_t d, std::uint32_t wu,
+                                  std::uint32_t wv, const __m128i* tint) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i wh =
+        _mm_unpacklo_epi64(_mm_set1_epi16(short(256 - wu)), _mm_set1_epi16(short(wu)));
+    __m128i top = _mm_mullo_epi16(widen2(a, b), wh);
+    __m128i bottom = _mm_mullo_epi16(widen2(c, d), wh);
+    top = _mm_srli_epi16(_mm_add_epi16(top, _mm_srli_si128(top, 8)), 8);
+    bottom = _mm_srli_epi16(_mm_add_epi16(bottom, _mm_srli_si128(bottom, 8)), 8);
+    const __m128i wvv =
+        _mm_unpacklo_epi64(_mm_set1_epi16(short(256 - wv)), _mm_set1_epi16(short(wv)));
+    __m128i v = _mm_mullo_epi16(_mm_unpacklo_epi64(top, bottom), wvv);
+    v = _mm_srli_epi16(_mm_add_epi16(v, _mm_srli_si128(v, 8)), 8);
+    if (tint)
+        v = _mm_srli_epi16(_mm_mullo_epi16(v, *tint), 8);
+    // Alpha of the sample in every lane, as a weight 0..256.
+    __m128i alpha = _mm_shufflelo_epi16(v, _MM_SHUFFLE(3, 3, 3, 3));
+    alpha = _mm_add_epi16(alpha, _mm_srli_epi16(alpha, 7));
+    const __m128i keep = _mm_sub_epi16(_mm_set1_epi16(256), alpha);
+    const __m128i under = _mm_unpacklo_epi8(_mm_cvtsi32_si128(int(dst)), zero);
+    const __m128i out =
+        _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(v, alpha), _mm_mullo_epi16(under, keep)), 8);
+    return std::uint32_t(_mm_cvtsi128_si32(_mm_packus_epi16(out, out))) | 0xFF000000u;
+}
+
+// A tint as 16-bit factors 0..256 per channel.
+inline __m128i tintFactors(std::uint32_t m) {
+    const __m128i c = _mm_unpacklo_epi8(_mm_cvtsi32_si128(int(m)), _mm_setzero_si128());
+    return _mm_add_epi16(c, _mm_srli_epi16(c, 7));
+}
 #else
 inline std::uint32_t bilinear(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d,
                               std::uint32_t wu, std::uint32_t wv) {
@@ -170,6 +202,10 @@ class SoftwarePainter final : public Painter {
                      const Corners& colors) override {
         if (p.image.pixels.empty())
             return;
+        if (p.uniform && cornersEqual(colors)) { // a white picture stretched for a fade
+            fill(x1, y1, x2, y2, Corners::all(modulate(p.image.pixels.front(), colors.topLeft)));
+            return;
+        }
         if (cornersEqual(colors) && x2 - x1 == float(p.image.width) &&
             y2 - y1 == float(p.image.height) && x1 == std::floor(x1) && y1 == std::floor(y1)) {
             blitExact(p, int(x1), int(y1), colors.topLeft);
@@ -190,12 +226,16 @@ class SoftwarePainter final : public Painter {
         // Clockwise on screen with y pointing down.
         const double a = degrees * 3.14159265358979 / 180.0;
         const float cs = float(std::cos(a)), sn = float(std::sin(a));
+        const bool flat = p.uniform && cornersEqual(colors);
         auto x = [&](float u, float v) { return cx + u * cs - v * sn; };
         auto y = [&](float u, float v) { return cy + u * sn + v * cs; };
         const float hw = w / 2, hh = h / 2;
         const Parallelogram q = makeParallelogram(x(-hw, -hh), y(-hw, -hh), x(hw, -hh), y(hw, -hh),
                                                   x(-hw, hh), y(-hw, hh));
-        raster(q, &p, colors);
+        if (flat)
+            raster(q, nullptr, Corners::all(modulate(p.image.pixels.front(), colors.topLeft)));
+        else
+            raster(q, &p, colors);
     }
 
     void fill(float x1, float y1, float x2, float y2, const Corners& colors) override {
@@ -347,7 +387,20 @@ class SoftwarePainter final : public Painter {
                             continue;
                         const auto wu = std::uint32_t(u >> 8) & 255,
                                    wv = std::uint32_t(v >> 8) & 255;
+#if defined(__SSE2__)
+                        if constexpr (T == Tint::None) {
+                            // Inside an opaque area the sample is opaque: nothing to blend.
+                            row[x] = (a & b & cc & d) >= 0xFF000000u
+                                         ? bilinear(a, b, cc, d, wu, wv)
+                                         : bilinearOver(row[x], a, b, cc, d, wu, wv, nullptr);
+                        } else {
+                            const __m128i factors = tintFactors(c);
+                            row[x] = bilinearOver(row[x], a, b, cc, d, wu, wv, &factors);
+                        }
+                        continue;
+#else
                         texel = bilinear(a, b, cc, d, wu, wv);
+#endif
                     }
                     row[x] = blendPixel(row[x], T == Tint::None ? texel : modulate(texel, c));
                 }

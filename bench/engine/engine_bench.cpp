@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <time.h>
 #include <vector>
 
 namespace {
@@ -20,6 +21,14 @@ using Clock = std::chrono::steady_clock;
 
 double msSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Time this thread actually ran: on a machine shared with other work, wall time also counts
+// the time the thread waited for a core.
+double threadCpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1000.0 + double(ts.tv_nsec) / 1e6;
 }
 
 double median(std::vector<double> v) {
@@ -113,9 +122,10 @@ int main() {
 
     // A busy playing frame: map, panel, twelve turning insects, ten small turning objects,
     // eight HUD lines (one changes every frame, like the clock) and a fade over everything.
-    std::vector<double> frames;
+    std::vector<double> frames, cpuFrames;
     for (int frame = 0; frame < 400; ++frame) {
         start = Clock::now();
+        const double cpuStart = threadCpuMs();
         e->clear();
         e->drawTexture(map, 0, 0, 1024, 768);
         for (int i = 0; i < 12; ++i)
@@ -131,8 +141,10 @@ int main() {
         e->fillRect(0, 0, 1024, 768, engine::Corners::all(0x40FFFFFFu));
         e->present();
         frames.push_back(msSince(start));
+        cpuFrames.push_back(threadCpuMs() - cpuStart);
     }
     std::printf("busy_frame_median %.3f ms\n", median(frames));
+    std::printf("busy_frame_cpu_median %.3f ms\n", median(cpuFrames));
     std::printf("busy_frame_goal 2.5 ms\n");
 
     std::error_code ec;

@@ -110,6 +110,20 @@ TEST(Drawing, AlphaBlendsOverWhatIsBelow) {
     EXPECT_COLOR_NEAR(framePixel(*e, 40, 10), 0xFF4000C0u, 4);
 }
 
+TEST(Drawing, StretchedWhitePictureFadesLikeAFill) {
+    ScratchDir dir;
+    writeBmp(dir.file("white.bmp"), solidImage(4, 4, 0xFFFFFFFFu));
+    auto e = headless(64, 64);
+    TextureId t = e->loadTexture(dir.file("white.bmp"), "white");
+    e->clear();
+    e->drawTexture(t, 0, 0, 64, 32, Corners::all(makeColor(1, 1, 1, 0.5f)));
+    e->drawRotated(t, 32, 48, 64, 32, 180.0f, Corners::all(makeColor(1, 1, 1, 0.5f)));
+    e->present();
+    EXPECT_COLOR_NEAR(framePixel(*e, 0, 0), 0xFF808080u, 1);
+    EXPECT_COLOR_NEAR(framePixel(*e, 63, 31), 0xFF808080u, 1);
+    EXPECT_COLOR_NEAR(framePixel(*e, 10, 40), 0xFF808080u, 1);
+}
+
 TEST(Drawing, UnknownTextureDrawsNothing) {
     auto e = headless(32, 32);
     EXPECT_EQ(e->texture("nothing"), kNoTexture);
