@@ -167,9 +167,9 @@ void writeSprite(const std::filesystem::path& path, int w, int h,
 void drawFlyFigure(cairo_t* cr, double t) {
     const double cx = 50;
     // Drawn a little larger than modelled so the hero fills its 100 x 80 frame.
-    cairo_translate(cr, cx, 42);
-    cairo_scale(cr, 1.2, 1.2);
-    cairo_translate(cr, -cx, -42);
+    cairo_translate(cr, cx, 41);
+    cairo_scale(cr, 1.12, 1.12);
+    cairo_translate(cr, -cx, -41);
     legPair(cr, cx, 40, 4, {18, -6}, {26, -16}, 1.6, hex(0x1a1a1a));
     legPair(cr, cx, 45, 4, {22, 2}, {30, 8}, 1.6, hex(0x1a1a1a));
     legPair(cr, cx, 50, 4, {18, 10}, {24, 24}, 1.6, hex(0x1a1a1a));
@@ -212,9 +212,9 @@ void drawGnat(cairo_t* cr, double t) {
     const double cx = 50;
     const Rgba leg = hex(0x3a3226, 0.95);
     // Long, thin, many-jointed legs reaching far out.
-    legPair(cr, cx, 36, 2, {22, -10}, {44, -30}, 1.1, leg);
-    legPair(cr, cx, 40, 2, {26, 0}, {48, 6}, 1.1, leg);
-    legPair(cr, cx, 44, 2, {22, 14}, {42, 36}, 1.1, leg);
+    legPair(cr, cx, 36, 2, {21, -10}, {41, -28}, 1.1, leg);
+    legPair(cr, cx, 40, 2, {25, 0}, {44, 6}, 1.1, leg);
+    legPair(cr, cx, 44, 2, {21, 14}, {39, 32}, 1.1, leg);
     segment(cr, cx, 57, 4, 17, hex(0x7a6a50)); // slender abdomen
     for (double y : {48.0, 54.0, 60.0, 66.0}) {
         art::ellipse(cr, cx, y, 3.5, 1);

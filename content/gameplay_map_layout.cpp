@@ -118,7 +118,7 @@ MapLayout cellar() {
     l.walls.push_back(box(560, -20, 320, 150, M::Wood, 2));    // storage loft
     l.walls.push_back(box(600, 560, 280, 228, M::Crate, 2));   // crates
     l.walls.push_back(box(300, 596, 110, 192, M::Barrel, 30)); // barrels
-    l.walls.push_back(box(410, 630, 96, 158, M::Barrel, 26));
+    l.walls.push_back(box(398, 630, 100, 158, M::Barrel, 26));
     l.walls.push_back(box(330, 280, 210, 36, M::Wood, 3)); // wall shelf
     return l;
 }
@@ -275,9 +275,12 @@ art::Surface renderMask(const MapLayout& layout) {
         cairo_set_source_rgba(cr.get(), 1, 1, 0, 1);
         cairo_paint(cr.get());
         cairo_set_source_rgba(cr.get(), 0, 0.5019607843137255, 0, 1);
+        // Quiet areas reach a little past their outline so their soft edges count too.
         for (const Shape& s : layout.quiet)
             traceShape(cr.get(), s);
-        cairo_fill(cr.get());
+        cairo_fill_preserve(cr.get());
+        cairo_set_line_width(cr.get(), 16);
+        cairo_stroke(cr.get());
         cairo_set_source_rgba(cr.get(), 1, 0, 0, 1);
         for (const Shape& s : layout.walls)
             traceShape(cr.get(), s);
