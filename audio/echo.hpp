@@ -25,9 +25,6 @@ class Echo {
     // Forgets the echoes still ringing, so a re-added echo starts quiet.
     void clear();
 
-    std::size_t delayFrames() const { return delay_.size() / 2; }
-    float decay() const { return decay_; }
-
     // The system whose output the echo is in (null when in none). Set only through
     // claim/release so that two systems never both run it.
     bool claim(const void* system);
