@@ -194,9 +194,14 @@ class SoftwarePainter final : public Painter {
   public:
     explicit SoftwarePainter(Image& canvas) : canvas_(canvas) {}
 
+    // A frame usually starts by covering the whole canvas with an opaque picture; the clear is
+    // kept pending so that such a frame does not fill the canvas twice.
     void clear(Color c) override {
-        std::fill(canvas_.pixels.begin(), canvas_.pixels.end(), c | 0xFF000000u);
+        clearPending_ = true;
+        clearColor_ = c | 0xFF000000u;
     }
+
+    void flush() override { settle(); }
 
     void drawPicture(const Picture& p, float x1, float y1, float x2, float y2,
                      const Corners& colors) override {
@@ -208,9 +213,13 @@ class SoftwarePainter final : public Painter {
         }
         if (cornersEqual(colors) && x2 - x1 == float(p.image.width) &&
             y2 - y1 == float(p.image.height) && x1 == std::floor(x1) && y1 == std::floor(y1)) {
+            if (p.opaque && colors.topLeft == kWhite && covers(x1, y1, x2, y2))
+                clearPending_ = false;
+            settle();
             blitExact(p, int(x1), int(y1), colors.topLeft);
             return;
         }
+        settle();
         const Parallelogram q = makeParallelogram(x1, y1, x2, y1, x1, y2);
         raster(q, &p, colors);
     }
@@ -223,6 +232,7 @@ class SoftwarePainter final : public Painter {
             drawPicture(p, cx - w / 2, cy - h / 2, cx + w / 2, cy + h / 2, colors);
             return;
         }
+        settle();
         // Clockwise on screen with y pointing down.
         const double a = degrees * 3.14159265358979 / 180.0;
         const float cs = float(std::cos(a)), sn = float(std::sin(a));
@@ -239,6 +249,10 @@ class SoftwarePainter final : public Painter {
     }
 
     void fill(float x1, float y1, float x2, float y2, const Corners& colors) override {
+        if (cornersEqual(colors) && (colors.topLeft >> 24) == 255 &&
+            covers(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)))
+            clearPending_ = false;
+        settle();
         if (cornersEqual(colors)) {
             fillConstant(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2),
                          colors.topLeft);
@@ -248,6 +262,16 @@ class SoftwarePainter final : public Painter {
     }
 
   private:
+    void settle() {
+        if (clearPending_)
+            std::fill(canvas_.pixels.begin(), canvas_.pixels.end(), clearColor_);
+        clearPending_ = false;
+    }
+
+    bool covers(float x1, float y1, float x2, float y2) const {
+        return x1 <= 0 && y1 <= 0 && x2 >= float(canvas_.width) && y2 >= float(canvas_.height);
+    }
+
     // Pixel rows and columns whose centres lie in [a, b).
     static int firstPixel(float a) { return int(std::ceil(a - 0.5f)); }
 
@@ -409,6 +433,8 @@ class SoftwarePainter final : public Painter {
     }
 
     Image& canvas_;
+    bool clearPending_ = false;
+    Color clearColor_ = 0xFF000000u;
 };
 
 } // namespace
