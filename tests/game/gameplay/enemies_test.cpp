@@ -41,27 +41,6 @@ TEST(Enemies, ChaseDirectionPointsAtTheFlyAndStaysFiniteOnTheAxes) {
     EXPECT_NEAR(chaseDirection(-50, -50), 315, 1e-9);
 }
 
-TEST(Enemies, ShorterTurnGoesRoundThroughNorthWhenThatIsShorter) {
-    Fixture f;
-    addWasp(f, 1, 300, 300, 350);
-    f.state.enemyTargetAngle[1] = 10;
-    gameplay::chooseShorterTurn(f.state, 1, true);
-    EXPECT_EQ(f.state.enemyTurnDir[1], 1);
-    EXPECT_DOUBLE_EQ(f.state.enemyTargetAngle[1], 370);
-
-    f.state.enemyAngle[1] = 10;
-    f.state.enemyTargetAngle[1] = 350;
-    gameplay::chooseShorterTurn(f.state, 1, true);
-    EXPECT_EQ(f.state.enemyTurnDir[1], 2);
-    EXPECT_DOUBLE_EQ(f.state.enemyTargetAngle[1], -10);
-
-    f.state.enemyAngle[1] = 100;
-    f.state.enemyTargetAngle[1] = 50;
-    gameplay::chooseShorterTurn(f.state, 1, false);
-    EXPECT_EQ(f.state.enemyTurnDir[1], 2);
-    EXPECT_DOUBLE_EQ(f.state.enemyTargetAngle[1], 50);
-}
-
 TEST(Enemies, BounceOffTheBottomBorderMirrorsTheHeading) {
     Fixture f;
     addWasp(f, 1, 400, 730, 225); // front-left probe 42 px below the centre

@@ -167,24 +167,6 @@ TEST(FlyFlight, DiagonalReleasedWithinATenthOfASecondKeepsTheDiagonal) {
     EXPECT_EQ(g.state.lastDirection, "U");
 }
 
-TEST(FlyCollision, HeadingFollowsTheHeldKeysAndStaysWithoutThem) {
-    Fixture f;
-    auto heading = [&](bool r, bool l, bool u, bool d) {
-        f.state.heldKeys = {r, l, u, d};
-        gameplay::updateFlyHeading(f.state);
-        return f.state.flyHeading;
-    };
-    EXPECT_EQ(heading(true, false, false, false), 90);
-    EXPECT_EQ(heading(true, false, true, false), 45);
-    EXPECT_EQ(heading(true, false, false, true), 135);
-    EXPECT_EQ(heading(false, true, false, false), 270);
-    EXPECT_EQ(heading(false, true, true, false), 315);
-    EXPECT_EQ(heading(false, true, false, true), 225);
-    EXPECT_EQ(heading(false, false, false, true), 180);
-    EXPECT_EQ(heading(false, false, false, false), 180);
-    EXPECT_EQ(heading(false, false, true, false), 0);
-}
-
 TEST(FlyCollision, WallAheadBlocksButWallBehindDoesNot) {
     Fixture f;
     f.paintMask(420, 330, 440, 350, kWall); // under front probe 3 when heading up

@@ -29,18 +29,6 @@ TEST(LevelClock, CountsDownEachFullSecondAndLosesAtZero) {
     EXPECT_EQ(f.state.seconds, 0);
 }
 
-TEST(LevelClock, StandsStillInTheTutorialAndOnceDecided) {
-    Fixture f;
-    f.state.seconds = 30;
-    f.state.tutorialActive = true;
-    f.e().advance(5000);
-    gameplay::clockStep(f.state);
-    f.state.tutorialActive = false;
-    f.state.levelWon = true;
-    gameplay::clockStep(f.state);
-    EXPECT_EQ(f.state.seconds, 30);
-}
-
 TEST(LevelClock, TimeAttackCountsUpEvenInTheTutorial) {
     Fixture f;
     f.state.gameMode = 3;

@@ -99,18 +99,6 @@ TEST_F(LevelSetup, UserLevelsAreGameLevelsFromSeventeen) {
     EXPECT_FALSE(gameplay::loadLevel(f.state, root));
 }
 
-TEST_F(LevelSetup, ReloadKeepsTheRunsCounters) {
-    writeLevel(root / "levels" / "level1.lev", 1, 2);
-    f.state.score = 321;
-    f.state.lives = 2;
-    f.state.flyAngle = 135;
-    ASSERT_TRUE(gameplay::loadLevel(f.state, root));
-    ASSERT_TRUE(gameplay::loadLevel(f.state, root));
-    EXPECT_EQ(f.state.score, 321);
-    EXPECT_EQ(f.state.lives, 2);
-    EXPECT_EQ(f.state.flyAngle, 135);
-}
-
 TEST_F(LevelSetup, MissingOrBrokenFileIsReportedAndChangesNothing) {
     f.state.levelNumber = 9;
     f.state.mapNumber = 6;
