@@ -79,10 +79,10 @@ MainWindow::MainWindow(EditorPaths paths, Dialogs& dialogs, QWidget* parent)
 
     buildMenus();
 
-    viewer_ = new HighscoreViewer(paths_.root(), dialogs_, this);
-    connect(viewer_, &HighscoreViewer::closed, this, [this] { setEnabled(true); });
-    about_ = new AboutWindow(this);
-    connect(about_, &AboutWindow::closed, this, [this] { setEnabled(true); });
+    viewer_ = std::make_unique<HighscoreViewer>(paths_.root(), dialogs_);
+    connect(viewer_.get(), &HighscoreViewer::closed, this, [this] { setEnabled(true); });
+    about_ = std::make_unique<AboutWindow>();
+    connect(about_.get(), &AboutWindow::closed, this, [this] { setEnabled(true); });
 
     // Fields of a new file; the lines no control edits get the values of a new installation,
     // so even a file written before any was read is one the game can start from.
@@ -301,11 +301,13 @@ void MainWindow::openHighscoreViewer() {
     const Language places = data_.language == "cz" ? Language::czech : Language::english;
     setEnabled(false);
     viewer_->showViewer(places, captionLanguage_);
+    viewer_->move(geometry().center() - viewer_->rect().center());
 }
 
 void MainWindow::openAbout() {
     setEnabled(false);
     about_->showAbout(captionLanguage_);
+    about_->move(geometry().center() - about_->rect().center());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

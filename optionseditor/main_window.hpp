@@ -8,6 +8,7 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -41,8 +42,8 @@ class MainWindow : public QMainWindow {
     bool isUntitled() const { return untitled_; }
     bool isModified() const { return modified_; }
     const std::filesystem::path& fileName() const { return fileName_; }
-    HighscoreViewer* highscoreViewer() const { return viewer_; }
-    AboutWindow* aboutWindow() const { return about_; }
+    HighscoreViewer* highscoreViewer() const { return viewer_.get(); }
+    AboutWindow* aboutWindow() const { return about_.get(); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -126,8 +127,9 @@ class MainWindow : public QMainWindow {
     QMenu* helpMenu_ = nullptr;
     QAction* aboutAction_ = nullptr;
 
-    HighscoreViewer* viewer_ = nullptr;
-    AboutWindow* about_ = nullptr;
+    // Windows of their own, not children: a disabled main window would disable them too.
+    std::unique_ptr<HighscoreViewer> viewer_;
+    std::unique_ptr<AboutWindow> about_;
 };
 
 } // namespace optionseditor

@@ -1,0 +1,162 @@
+#include "editor_fixture.hpp"
+
+#include "optionseditor/highscore_viewer.hpp"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class OptionsEditorViewer : public EditorTest {
+  protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        TestTree::writeTable(tree.table("highscore_1.fly"),
+                             {{"Šárka", 900}, {"Petr", 700}, {"", 500}, {"Eva", 100}});
+        TestTree::writeTable(
+            tree.defaultTable("highscore_1.fly"),
+            {{"Brimzel", 4000}, {"Moucha", 3000}, {"Vosa", 2000}, {"Komár", 1000}});
+        TestTree::writeTable(tree.table("highscore_3_17.fly"),
+                             {{"Jana", 333}, {"Ota", 222}, {"Ivo", 111}, {"Max", 11}});
+        TestTree::writeTable(tree.table("highscore_2_2.fly"),
+                             {{"Tom", 50}, {"Ben", 40}, {"Kim", 30}, {"Lu", 20}});
+    }
+
+    optionseditor::HighscoreViewer* viewer() const { return window->highscoreViewer(); }
+    template <typename T> T* viewerChild(const char* name) const {
+        T* found = viewer()->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QStringList placeLines() const {
+        QStringList lines;
+        for (const char* name : {"Label3", "Label4", "Label5", "Label6"}) {
+            lines << viewerChild<QLabel>(name)->text();
+        }
+        return lines;
+    }
+    void openViewer() {
+        QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    }
+};
+
+TEST_F(OptionsEditorViewer, OpensOnTheScenarioTableWithTheMainWindowDisabled) {
+    startWith(common::defaultOptionsLines());
+    openViewer();
+    EXPECT_TRUE(viewer()->isVisible());
+    EXPECT_TRUE(viewer()->isEnabled());
+    EXPECT_FALSE(window->isEnabled());
+    EXPECT_EQ(viewerChild<QComboBox>("Combo1")->currentText(), QString("Scénář"));
+    EXPECT_FALSE(viewerChild<QComboBox>("Combo2")->isEnabled());
+    EXPECT_EQ(placeLines(), QStringList({"1. místo: Šárka - 900 bodů", "2. místo: Petr - 700 bodů",
+                                         "3. místo:  - 500 bodů", "4. místo: Eva - 100 bodů"}));
+    QTest::mouseClick(viewerChild<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_FALSE(viewer()->isVisible());
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(dialogs.notices.isEmpty());
+}
+
+TEST_F(OptionsEditorViewer, TimeAttackUserLevelAndTheLinesKeptUntilALevelIsChosen) {
+    startWith(optionLinesWith({{3, "GameLanguage:en"}}));
+    openViewer();
+    auto* modes = viewerChild<QComboBox>("Combo1");
+    auto* levels = viewerChild<QComboBox>("Combo2");
+    auto* setDefault = viewerChild<QPushButton>("Command2");
+    EXPECT_EQ(modes->currentText(), QString("Scenario"));
+
+    modes->setCurrentIndex(2);
+    EXPECT_TRUE(levels->isEnabled());
+    EXPECT_EQ(levels->currentIndex(), -1);
+    EXPECT_FALSE(setDefault->isEnabled());
+    levels->setFocus();
+    QTest::keyClick(levels, Qt::Key_End); // the last entry: the user level
+    EXPECT_EQ(levels->currentText(), QString("Level vlastní"));
+    EXPECT_EQ(viewer()->tablePath(), tree.table("highscore_3_17.fly"));
+    EXPECT_EQ(placeLines(),
+              QStringList({"1. place: Jana - 333 points", "2. place: Ota - 222 points",
+                           "3. place: Ivo - 111 points", "4. place: Max - 11 points"}));
+    EXPECT_TRUE(setDefault->isEnabled());
+
+    const QStringList shown = placeLines();
+    modes->setCurrentIndex(1);
+    EXPECT_EQ(placeLines(), shown);
+    EXPECT_FALSE(setDefault->isEnabled());
+    EXPECT_EQ(levels->currentIndex(), -1);
+    levels->setCurrentIndex(1);
+    EXPECT_EQ(placeLines().first(), QString("1. place: Tom - 50 points"));
+    EXPECT_TRUE(setDefault->isEnabled());
+
+    modes->setCurrentIndex(0); // back to the scenario: its table at once, levels locked
+    EXPECT_FALSE(levels->isEnabled());
+    EXPECT_EQ(levels->currentIndex(), 0);
+    EXPECT_EQ(placeLines().first(), QString("1. place: Šárka - 900 points"));
+    EXPECT_TRUE(setDefault->isEnabled());
+    EXPECT_TRUE(dialogs.notices.isEmpty());
+}
+
+TEST_F(OptionsEditorViewer, SetAsDefaultReplacesTheTableAndShowsItAtOnce) {
+    startWith(common::defaultOptionsLines());
+    openViewer();
+    dialogs.answers = {false};
+    QTest::mouseClick(viewerChild<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.questions, QStringList({"Opravdu přepsat původní výsledky?"}));
+    EXPECT_EQ(placeLines().first(), QString("1. místo: Šárka - 900 bodů"));
+
+    dialogs.answers = {true};
+    QTest::mouseClick(viewerChild<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_EQ(placeLines(),
+              QStringList({"1. místo: Brimzel - 4000 bodů", "2. místo: Moucha - 3000 bodů",
+                           "3. místo: Vosa - 2000 bodů", "4. místo: Komár - 1000 bodů"}));
+    EXPECT_EQ(TestTree::readLines(tree.table("highscore_1.fly")),
+              TestTree::readLines(tree.defaultTable("highscore_1.fly")));
+    EXPECT_TRUE(dialogs.notices.isEmpty());
+}
+
+TEST_F(OptionsEditorViewer, MissingFilesAreNamedAndNothingStaleIsShown) {
+    startWith(common::defaultOptionsLines());
+    openViewer();
+    auto* modes = viewerChild<QComboBox>("Combo1");
+    auto* levels = viewerChild<QComboBox>("Combo2");
+    modes->setCurrentIndex(1);
+    levels->setCurrentIndex(4); // no table highscore_2_5.fly
+    ASSERT_EQ(dialogs.notices.size(), 1);
+    EXPECT_TRUE(dialogs.notices[0].startsWith("Soubor výsledků nelze přečíst."));
+    EXPECT_TRUE(dialogs.notices[0].contains("highscore_2_5.fly"));
+    EXPECT_EQ(placeLines(), QStringList({"", "", "", ""}));
+
+    // Nor is there a default copy: the table stays missing, and the notice says which file.
+    dialogs.answers = {true};
+    QTest::mouseClick(viewerChild<QPushButton>("Command2"), Qt::LeftButton);
+    ASSERT_EQ(dialogs.notices.size(), 2);
+    EXPECT_TRUE(dialogs.notices[1].contains("default/highscore_2_5.fly"));
+    EXPECT_FALSE(std::filesystem::exists(tree.table("highscore_2_5.fly")));
+
+    // A default copy brings the missing table back.
+    TestTree::writeTable(tree.defaultTable("highscore_2_5.fly"),
+                         {{"A", 4}, {"B", 3}, {"C", 2}, {"D", 1}});
+    dialogs.answers = {true};
+    QTest::mouseClick(viewerChild<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.notices.size(), 2);
+    EXPECT_EQ(placeLines().last(), QString("4. místo: D - 1 bodů"));
+}
+
+TEST_F(OptionsEditorViewer, PlacesFollowTheTickedLanguageBox) {
+    // "de" ticks English but keeps the Czech captions: the places read in English.
+    startWith(optionLinesWith({{3, "GameLanguage:de"}}));
+    openViewer();
+    EXPECT_EQ(viewerChild<QComboBox>("Combo1")->currentText(), QString("Scénář"));
+    EXPECT_EQ(placeLines().first(), QString("1. place: Šárka - 900 points"));
+}
+
+TEST_F(OptionsEditorViewer, TheMenuItemOpensItTooAndClosingTheWindowEnablesTheEditor) {
+    startWith(common::defaultOptionsLines());
+    trigger("mnuShowHighscore");
+    EXPECT_TRUE(viewer()->isVisible());
+    EXPECT_FALSE(window->isEnabled());
+    viewer()->close();
+    EXPECT_TRUE(window->isEnabled());
+}
+
+} // namespace
