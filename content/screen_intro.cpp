@@ -234,7 +234,7 @@ void writeCreditsPage(const Context& ctx, int number, const std::string& title,
     titleStyle.wrapWidth = -1;
     const double titleWidth = art::measureText(title, titleStyle).width;
     if (titleWidth > w - 40)
-        titleStyle.size *= (w - 40) / titleWidth;
+        titleStyle.size *= (w - 40) / titleWidth * 0.97;
     titleStyle.wrapWidth = w - 40;
     art::TextStyle head;
     head.face = titleFace;

@@ -218,9 +218,10 @@ void paintTree(cairo_t* cr, int w, int h, const Scenery& s, art::Random& rnd) {
         }
     // Single leaves catching the light.
     for (const auto& [tx, ty] : clumps)
-        for (int k = 0; k < 6; ++k) {
-            art::ellipse(cr, tx + rnd.range(-40, 40), ty + rnd.range(-45, 25), 5, 3);
-            art::setColor(cr, art::mix(lit, {1, 1, 0.85, 1}, rnd.range(0, 0.3)));
+        for (int k = 0; k < 3; ++k) {
+            art::ellipse(cr, tx + rnd.range(-35, 35), ty + rnd.range(-40, 10), 5, 3);
+            const Rgba leafLit = art::mix(lit, {1, 1, 0.85, 1}, rnd.range(0, 0.3));
+            art::setColor(cr, {leafLit.r, leafLit.g, leafLit.b, 0.55});
             cairo_fill(cr);
         }
 }

@@ -100,10 +100,10 @@ namespace {
 void wing(cairo_t* cr, double side, double spread, double alpha) {
     cairo_save(cr);
     cairo_translate(cr, side * 0.08, -0.08);
-    cairo_rotate(cr, side * spread);
-    art::ellipse(cr, side * 0.05, 0.28, 0.14, 0.34);
-    art::setLinear(cr, 0, -0.1, 0, 0.62,
-                   {{0, {0.92, 0.97, 1, 0.75 * alpha}}, {1, {0.7, 0.82, 0.95, 0.35 * alpha}}});
+    cairo_rotate(cr, -side * spread); // wings fan outwards, away from the body
+    art::ellipse(cr, side * 0.05, 0.27, 0.115, 0.32);
+    art::setLinear(cr, 0, -0.1, 0, 0.6,
+                   {{0, {0.92, 0.97, 1, 0.6 * alpha}}, {1, {0.75, 0.85, 0.97, 0.25 * alpha}}});
     cairo_fill_preserve(cr);
     cairo_set_source_rgba(cr, 0.2, 0.25, 0.35, 0.55 * alpha);
     cairo_set_line_width(cr, 0.012);
@@ -177,7 +177,7 @@ void drawFly(cairo_t* cr, double cx, double cy, double size, double angleDeg, do
         cairo_line_to(cr, x, 0.0);
         cairo_stroke(cr);
     }
-    wing(cr, -1, -0.45 * wingOpen - 0.12, 1);
+    wing(cr, -1, 0.45 * wingOpen + 0.12, 1);
     wing(cr, 1, 0.45 * wingOpen + 0.12, 1);
     // Head with two large red eyes.
     art::ellipse(cr, 0, -0.3, 0.16, 0.1);
@@ -234,7 +234,7 @@ void drawWasp(cairo_t* cr, double cx, double cy, double size, double angleDeg) {
     for (double side : {-1.0, 1.0}) {
         cairo_save(cr);
         cairo_translate(cr, side * 0.05, -0.12);
-        cairo_rotate(cr, side * 0.32);
+        cairo_rotate(cr, -side * 0.32);
         art::ellipse(cr, side * 0.03, 0.22, 0.07, 0.28);
         cairo_set_source_rgba(cr, 0.85, 0.8, 0.6, 0.5);
         cairo_fill_preserve(cr);
