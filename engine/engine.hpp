@@ -101,7 +101,8 @@ class Engine {
                                   const LoadOptions& options = {}) = 0;
     virtual TextureId texture(const std::string& key) const = 0; // kNoTexture if unknown
     virtual Size textureSize(TextureId id) const = 0;
-    // Colour of the decoded file's pixel, exact (no filtering); 0 outside the picture.
+    // Colour of the decoded file's pixel, exact (no filtering); 0 outside the picture. A texture
+    // loaded at another size answers for its resampled picture.
     virtual Color pixel(TextureId id, int x, int y) const = 0;
 
     // Drawing, alpha-blended; the texture is modulated by the corner colours.
@@ -112,7 +113,8 @@ class Engine {
                              float angleDegrees, const Corners& colors = {}) = 0;
     virtual void fillRect(float x1, float y1, float x2, float y2, const Corners& colors) = 0;
 
-    // Fonts resolve their face through fontconfig (with look-alikes for missing faces).
+    // Fonts resolve their face through fontconfig (with look-alikes for missing faces). Sizes are
+    // points at 96 dots per inch: 24 points are 32 pixels. Text is drawn at whole pixels.
     virtual FontId createFont(const std::string& key, const std::string& face, int sizePoints,
                               const FontStyle& style = {}) = 0;
     virtual FontId font(const std::string& key) const = 0;
@@ -125,7 +127,9 @@ class Engine {
     // The last presented frame.
     virtual bool saveScreenshotJpeg(const std::string& path) = 0;
     virtual bool savePng(const std::string& path) = 0;
-    // Surface back end: the last presented frame as 0xAARRGGBB rows of canvas width.
+    // The last presented frame as 0xAARRGGBB rows of canvas width; null on the window back end.
+    // The surface back end keeps it aside (a host may paint it at any time); on the headless back
+    // end it stays valid until drawing of the next frame begins.
     virtual const std::uint32_t* framePixels() const = 0;
 
     // Input. pumpEvents() runs once per frame and returns false once the user asked to close.

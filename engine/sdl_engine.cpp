@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <unordered_map>
 #include <vector>
 
@@ -80,7 +81,12 @@ class SdlEngine final : public Engine {
     TextureId loadTexture(const std::string& path, const std::string& key,
                           const LoadOptions& options) override {
         std::string error;
-        TextureId id = textures_.load(resolve(path), key, options, error);
+        TextureId id = kNoTexture;
+        try {
+            id = textures_.load(resolve(path), key, options, error);
+        } catch (const std::bad_alloc&) { // a picture too large for the memory left
+            error = "cannot load " + path + ": out of memory";
+        }
         if (id == kNoTexture)
             error_ = error;
         return id;

@@ -13,7 +13,7 @@ TextureId TextureStore::load(const std::string& path, const std::string& key,
         applyMagentaColorKey(image);
     const int width = options.width <= 0 ? image.width : options.width;
     const int height = options.height <= 0 ? image.height : options.height;
-    if (width > 16384 || height > 16384) {
+    if (width > 8192 || height > 8192) {
         error = "cannot load " + path + ": requested size too large";
         return kNoTexture;
     }
