@@ -157,7 +157,9 @@ std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::s
     SDL_SetRenderTarget(renderer, canvas);
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
-    SDL_ShowCursor(SDL_ENABLE);
+    WindowDisplay::showCursorFor(config.fullscreen);
+    // The game reads keys, never typed text: no input method should pop up over it.
+    SDL_StopTextInput();
     return std::make_unique<WindowDisplay>(window, renderer, canvas,
                                            Size{config.width, config.height});
 }
