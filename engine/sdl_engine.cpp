@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <new>
 #include <unordered_map>
 #include <vector>
@@ -24,6 +25,13 @@ namespace {
 // Font sizes are points at 96 dots per inch, the usual desktop rule (12 pt = 16 px).
 constexpr unsigned kFontDpi = 96;
 constexpr std::size_t kTextCacheEntries = 512;
+
+// Coordinates a caller computed from nothing (NaN, infinity, overflowed values) draw nothing
+// rather than something arbitrary.
+bool usable(std::initializer_list<float> values) {
+    return std::all_of(values.begin(), values.end(),
+                       [](float v) { return std::isfinite(v) && std::fabs(v) < 1e7f; });
+}
 
 struct FontRecord {
     std::string key;
@@ -112,19 +120,24 @@ class SdlEngine final : public Engine {
     // Drawing.
     void drawTexture(TextureId id, float x1, float y1, float x2, float y2,
                      const Corners& colors) override {
+        if (!usable({x1, y1, x2, y2}))
+            return;
         if (const TextureRecord* t = textures_.get(id))
             display_->painter().drawPicture(t->picture, x1, y1, x2, y2, normalizedCorners(colors));
     }
 
     void drawRotated(TextureId id, float centerX, float centerY, float width, float height,
                      float angleDegrees, const Corners& colors) override {
+        if (!usable({centerX, centerY, width, height, angleDegrees}))
+            return;
         if (const TextureRecord* t = textures_.get(id))
             display_->painter().drawRotated(t->picture, centerX, centerY, width, height,
                                             angleDegrees, normalizedCorners(colors));
     }
 
     void fillRect(float x1, float y1, float x2, float y2, const Corners& colors) override {
-        display_->painter().fill(x1, y1, x2, y2, normalizedCorners(colors));
+        if (usable({x1, y1, x2, y2}))
+            display_->painter().fill(x1, y1, x2, y2, normalizedCorners(colors));
     }
 
     // Fonts and text.
@@ -189,7 +202,7 @@ class SdlEngine final : public Engine {
     }
 
     void drawText(const std::string& utf8, float x, float y, Color color, FontId font) override {
-        if (utf8.empty() || !fontOf(font))
+        if (utf8.empty() || !fontOf(font) || !usable({x, y}))
             return;
         const Picture* c = renderedText(utf8, font);
         if (!c)

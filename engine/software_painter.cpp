@@ -180,7 +180,9 @@ void narrow(float f0, float k, int xStart, int& xa, int& xb) {
             xb = xa - 1;
         return;
     }
-    const double at0 = xStart + (0.0 - f0) / k, at1 = xStart + (1.0 - f0) / k;
+    // Bounds beyond any canvas are clamped before they become integers.
+    const double at0 = std::clamp(xStart + (0.0 - f0) / k, -1e7, 1e7);
+    const double at1 = std::clamp(xStart + (1.0 - f0) / k, -1e7, 1e7);
     if (k > 0) {
         xa = std::max(xa, int(std::ceil(at0)));
         xb = std::min(xb, int(std::ceil(at1)) - 1);
@@ -354,6 +356,9 @@ class SoftwarePainter final : public Painter {
         const int tw = p ? p->image.width : 1, th = p ? p->image.height : 1;
         // Texel positions step in 16.16 fixed point along a row.
         const double uScale = double(tw) * 65536.0, vScale = double(th) * 65536.0;
+        // A sliver thinner than a texel step per pixel can hold shows nothing.
+        if (std::fabs(q.dsdx * uScale) > 1e9 || std::fabs(q.dtdx * vScale) > 1e9)
+            return;
         const auto du = std::int32_t(std::lround(q.dsdx * uScale));
         const auto dv = std::int32_t(std::lround(q.dtdx * vScale));
         // Bilinear samples around texel centres: shift by half a texel.

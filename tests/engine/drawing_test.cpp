@@ -1,6 +1,8 @@
 // Golden-image checks of the headless renderer: what lands where on the canvas.
 #include "test_support.hpp"
 
+#include <limits>
+
 using namespace engine;
 using namespace enginetest;
 
@@ -133,6 +135,25 @@ TEST(Drawing, UnknownTextureDrawsNothing) {
     e->drawTexture(12345, 0, 0, 32, 32);
     e->present();
     EXPECT_EQ(framePixel(*e, 16, 16), kBlack);
+}
+
+TEST(Drawing, NonsenseCoordinatesDrawNothing) {
+    ScratchDir dir;
+    writePng(dir.file("w.png"), solidImage(4, 4, 0xFFFFFFFFu));
+    auto e = headless(32, 32);
+    TextureId t = e->loadTexture(dir.file("w.png"), "w");
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    e->clear();
+    e->drawTexture(t, nan, 0, 32, 32);
+    e->drawTexture(t, 0, 0, inf, 32);
+    e->drawTexture(t, -3e9f, -3e9f, 3e9f, 3e9f);
+    e->drawRotated(t, 16, 16, 32, 32, nan);
+    e->drawRotated(t, 16, 16, 1e-7f, 32, 45); // a sliver
+    e->fillRect(nan, nan, nan, nan, Corners::all(kRed));
+    e->fillRect(0, 0, 32, 32, {kRed, kGreen, kBlue, 0x00000000u});
+    e->present();
+    EXPECT_NE(framePixel(*e, 16, 16), 0xFFFFFFFFu);
 }
 
 TEST(Drawing, PlainWhitePatternOfCornersDrawsUnmodulated) {
