@@ -24,7 +24,9 @@ void FrameClock::advance() {
 }
 
 void FrameClock::useScripted(float msPerFrame) {
-    const double base = double(tick());
+    // A scripted run starts at tick 0 whenever it is switched on, so the same script gives the
+    // same ticks (and the same random seeds) on every run; a later change of step continues.
+    const double base = scripted_ ? scriptedBaseMs_ + double(scriptedFrames_) * scriptedStep_ : 0.0;
     scripted_ = true;
     scriptedBaseMs_ = base;
     // A float step such as 16.6667f or 1000.0f / 60 carries binary noise; taken to 0.0001 ms it

@@ -11,7 +11,7 @@ class FrameClock {
 
     // Called once per presented frame.
     void advance();
-    // Switches to a fixed step; the tick continues from where it stands.
+    // Switches to a fixed step. The first switch restarts the tick at 0; later ones continue.
     void useScripted(float msPerFrame);
 
     float elapsedMs() const { return elapsed_; }
