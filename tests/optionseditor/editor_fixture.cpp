@@ -13,16 +13,26 @@
 
 namespace {
 
+int argc = 1;
+char programName[] = "optionseditor_tests";
+char* argv[] = {programName, nullptr};
+
+// One application for all tests, made when the first needs it and gone before the program's
+// own exit, which Qt does not survive.
 void ensureApplication() {
     if (QApplication::instance() != nullptr) {
         return;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "optionseditor_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    new QApplication(argc, argv);
 }
+
+class ApplicationEnvironment : public ::testing::Environment {
+  public:
+    void TearDown() override { delete QApplication::instance(); }
+};
+
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
 } // namespace
 
