@@ -179,18 +179,23 @@ void writeLight(const Context& ctx) {
     art::Context ctxt = art::makeContext(s);
     cairo_t* cr = ctxt.get();
     const double apex = 272;
-    cairo_move_to(cr, apex - 44, 0);
-    cairo_line_to(cr, apex + 44, 0);
+    cairo_move_to(cr, apex - 34, 0);
+    cairo_line_to(cr, apex + 34, 0);
     cairo_line_to(cr, w - 20, h);
     cairo_line_to(cr, 20, h);
     cairo_close_path(cr);
     art::setLinear(cr, 0, 0, 0, h,
                    {{0, hex(0xffe9a8, 0.45)}, {0.5, hex(0xffdc8a, 0.2)}, {1, hex(0xffd070, 0.08)}});
     cairo_fill(cr);
-    art::blur(s.get(), 18);
-    // Bright bulb glow at the top and a pool of light on the floor.
-    art::setRadial(cr, apex, 0, 0, 120, {{0, hex(0xfff6d0, 0.6)}, {1, hex(0xfff6d0, 0)}});
-    cairo_paint(cr);
+    art::blur(s.get(), 12);
+    // Bright glow under the shade, no wider than the shade so the cone's top edge stays hidden.
+    cairo_save(cr);
+    cairo_translate(cr, apex, 0);
+    cairo_scale(cr, 0.4, 1);
+    art::setRadial(cr, 0, 0, 0, 120, {{0, hex(0xfff6d0, 0.6)}, {1, hex(0xfff6d0, 0)}});
+    cairo_arc(cr, 0, 0, 120, 0, M_PI);
+    cairo_fill(cr);
+    cairo_restore(cr);
     cairo_save(cr);
     cairo_translate(cr, apex, h - 40);
     cairo_scale(cr, 1, 0.25);

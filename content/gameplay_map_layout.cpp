@@ -44,8 +44,10 @@ using M = Material;
 MapLayout nightGarden() {
     MapLayout l{1, {412, 504}, {}, {}};
     l.walls.push_back(box(-20, 598, 250, 190, M::Stone, 10)); // garden wall, lower left
-    l.walls.push_back(box(636, 548, 244, 240, M::Wood, 4));   // shed, lower right
-    l.walls.push_back(box(-20, 236, 132, 220, M::Stone, 8));  // gate pillar on the left
+    l.walls.push_back(box(650, 560, 230, 228, M::Wood, 4));   // shed, lower right
+    l.walls.push_back(
+        polygon({{632, 572}, {760, 500}, {880, 560}, {880, 590}, {632, 590}}, M::Roof));
+    l.walls.push_back(box(-20, 236, 132, 220, M::Stone, 8)); // gate pillar on the left
     return l;
 }
 
@@ -67,9 +69,17 @@ MapLayout garden() {
     l.quiet.push_back(disc(135, 540, 90, M::Hedge));
     l.quiet.push_back(disc(375, 545, 95, M::Hedge));
     l.quiet.push_back(disc(260, 470, 80, M::Hedge));
-    l.walls.push_back(box(-20, 150, 270, 74, M::Brick, 4));   // brick garden wall, upper left
+    l.walls.push_back(box(-20, 300, 250, 66, M::Brick, 4));   // low brick wall on the lawn
     l.walls.push_back(box(620, 586, 260, 200, M::Hedge, 40)); // hedge, lower right
-    l.walls.push_back(disc(450, 70, 62, M::Stone));           // stone bird bath, top
+    l.walls.push_back(polygon({{448, 418},
+                               {560, 418},
+                               {560, 436},
+                               {548, 436},
+                               {536, 512},
+                               {472, 512},
+                               {460, 436},
+                               {448, 436}},
+                              M::Pot)); // flower pot
     return l;
 }
 
@@ -148,9 +158,16 @@ MapLayout factory() {
 MapLayout meadow() {
     MapLayout l{8, {412, 504}, {}, {}};
     l.walls.push_back(box(-20, 590, 240, 198, M::Hay, 30));  // hay bales
-    l.walls.push_back(box(660, 520, 220, 268, M::Brick, 6)); // well house
-    l.walls.push_back(disc(600, 250, 64, M::Hedge));         // bush
-    l.walls.push_back(disc(-10, 220, 100, M::Hedge));
+    l.walls.push_back(box(676, 560, 204, 228, M::Brick, 6)); // barn
+    l.walls.push_back(
+        polygon({{656, 574}, {778, 500}, {880, 552}, {880, 592}, {656, 592}}, M::Roof));
+    // An oak on the left: trunk on the ground, crown in the sky.
+    l.walls.push_back(
+        polygon({{40, 470}, {62, 440}, {70, 280}, {118, 280}, {124, 440}, {150, 470}}, M::Trunk));
+    l.walls.push_back(disc(96, 190, 112, M::Hedge));
+    // A hot-air balloon over the meadow, its basket hanging below.
+    l.walls.push_back(disc(610, 170, 70, M::Balloon));
+    l.walls.push_back(box(592, 262, 36, 28, M::Wicker, 4));
     return l;
 }
 
@@ -298,6 +315,16 @@ art::Surface renderMask(const MapLayout& layout) {
         for (int x = 0; x < mapWidth; ++x)
             solid[static_cast<size_t>(y) * mapWidth + x] = pixel(x, y) == maskWall;
     const std::vector<double> dist = distanceToSolid(solid, mapWidth, mapHeight);
+    // Where the fly's centre fits: clear of walls by more than half its width, inside the borders.
+    std::vector<bool> roomy(solid.size());
+    for (int y = flyHalfLength; y < mapHeight - flyHalfLength; ++y)
+        for (int x = flyHalfWidth; x < fieldRight - flyHalfWidth; ++x) {
+            const size_t i = static_cast<size_t>(y) * mapWidth + x;
+            roomy[i] = dist[i] >= static_cast<double>(flyClearance) * flyClearance;
+        }
+    // Bubbles lie only where the fly's front can reach them from such a place.
+    const std::vector<double> reach = distanceToSolid(roomy, mapWidth, mapHeight);
+    const double reach2 = static_cast<double>(frontReach) * frontReach;
     const double wall2 = static_cast<double>(wallMargin) * wallMargin;
     const double grav2 = static_cast<double>(gravityMargin) * gravityMargin;
     for (int y = 0; y < mapHeight; ++y)
@@ -308,8 +335,8 @@ art::Surface renderMask(const MapLayout& layout) {
             const double gx = x - layout.gravity.x, gy = y - layout.gravity.y;
             const bool nearBorder =
                 x < borderMargin || y < borderMargin || y >= mapHeight - borderMargin;
-            if (nearBorder || dist[static_cast<size_t>(y) * mapWidth + x] < wall2 ||
-                gx * gx + gy * gy < grav2)
+            const size_t i = static_cast<size_t>(y) * mapWidth + x;
+            if (nearBorder || dist[i] < wall2 || reach[i] > reach2 || gx * gx + gy * gy < grav2)
                 p = maskPassable;
         }
     cairo_surface_mark_dirty(surface.get());

@@ -25,7 +25,11 @@ enum class Material {
     Barrel,
     Furniture,
     Trunk,
-    Hay
+    Hay,
+    Roof,
+    Pot,
+    Balloon,
+    Wicker
 };
 
 struct Shape {
@@ -57,6 +61,12 @@ inline constexpr int mapHeight = 768;
 inline constexpr int wallMargin = 42;
 inline constexpr int gravityMargin = 110;
 inline constexpr int borderMargin = 30;
+// The fly's centre needs this much room from walls and borders; its front takes bubbles up to
+// frontReach away from where the centre can be.
+inline constexpr int flyClearance = 58;
+inline constexpr int flyHalfWidth = 50;
+inline constexpr int flyHalfLength = 40;
+inline constexpr int frontReach = 39;
 
 MapLayout mapLayout(int map); // map 1..8
 

@@ -1,6 +1,7 @@
 #include "content/gameplay_map_painting.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -372,6 +373,71 @@ void paintHay(cairo_t* cr, const Bounds& b, Random& r) {
     }
 }
 
+// Overlapping rows of clay shingles.
+void paintRoof(cairo_t* cr, const Bounds& b, Random& r) {
+    art::setColor(cr, hex(0x5a2418));
+    cairo_paint(cr);
+    int row = 0;
+    for (double y = b.y0 - 6; y < b.y1; y += 14, ++row)
+        for (double x = b.x0 - (row % 2 ? 12 : 0); x < b.x1; x += 24) {
+            const Rgba c = vary(r, hex(0xa8442a), 0.06);
+            cairo_move_to(cr, x + 1, y);
+            cairo_line_to(cr, x + 23, y);
+            cairo_line_to(cr, x + 23, y + 12);
+            cairo_curve_to(cr, x + 23, y + 18, x + 1, y + 18, x + 1, y + 12);
+            cairo_close_path(cr);
+            art::setLinear(cr, 0, y, 0, y + 18,
+                           {{0, art::darker(c, 0.2)}, {1, art::lighter(c, 0.12)}});
+            cairo_fill(cr);
+        }
+}
+
+void paintPot(cairo_t* cr, const Bounds& b) {
+    art::setLinear(
+        cr, b.x0, 0, b.x1, 0,
+        {{0, hex(0x7a3416)}, {0.3, hex(0xd9774a)}, {0.6, hex(0xb85a30)}, {1, hex(0x5e2810)}});
+    cairo_paint(cr);
+    cairo_rectangle(cr, b.x0, b.y0, b.x1 - b.x0, 18);
+    art::setLinear(cr, 0, b.y0, 0, b.y0 + 18, {{0, hex(0xe88a5a)}, {1, hex(0x9a4420)}});
+    cairo_fill(cr);
+}
+
+void paintBalloon(cairo_t* cr, const Bounds& b) {
+    const double cx = (b.x0 + b.x1) / 2, w = b.x1 - b.x0;
+    for (int i = 0; i < 8; ++i) {
+        // Gores: stripes that bulge with the envelope.
+        const double x0 = b.x0 + w * i / 8, x1 = b.x0 + w * (i + 1) / 8;
+        cairo_move_to(cr, cx, b.y0 - 2);
+        cairo_curve_to(cr, cx + (x0 - cx) * 1.6, b.y0 + w * 0.3, cx + (x0 - cx) * 1.4, b.y1, cx,
+                       b.y1 + 4);
+        cairo_curve_to(cr, cx + (x1 - cx) * 1.4, b.y1, cx + (x1 - cx) * 1.6, b.y0 + w * 0.3, cx,
+                       b.y0 - 2);
+        art::setColor(cr, i % 2 ? hex(0xf5c518) : hex(0xe8412e));
+        cairo_fill(cr);
+    }
+    art::setRadial2(cr, b.x0 + w * 0.35, b.y0 + w * 0.3, 0, cx, (b.y0 + b.y1) / 2, w * 0.55,
+                    {{0, {1, 1, 1, 0.45}}, {0.5, {1, 1, 1, 0}}, {1, {0, 0, 0, 0.4}}});
+    cairo_paint(cr);
+}
+
+void paintWicker(cairo_t* cr, const Bounds& b) {
+    art::setColor(cr, hex(0x8a5a2b));
+    cairo_paint(cr);
+    cairo_set_line_width(cr, 2);
+    for (double y = b.y0 + 3; y < b.y1; y += 5) {
+        art::setColor(cr, hex(0xc99a5a));
+        cairo_move_to(cr, b.x0, y);
+        cairo_line_to(cr, b.x1, y);
+        cairo_stroke(cr);
+    }
+    for (double x = b.x0 + 4; x < b.x1; x += 8) {
+        art::setColor(cr, hex(0x5a3a18, 0.7));
+        cairo_move_to(cr, x, b.y0);
+        cairo_line_to(cr, x, b.y1);
+        cairo_stroke(cr);
+    }
+}
+
 // Light from the upper left: bright inner edge at the top left, dark at the bottom right.
 void bevel(cairo_t* cr, const Shape& s, double strength) {
     cairo_set_line_width(cr, 8);
@@ -459,6 +525,20 @@ void paintSolid(cairo_t* cr, const Shape& shape, std::uint64_t seed, double shad
         case Material::Hay:
             paintHay(c, b, r);
             noise = 0.1;
+            break;
+        case Material::Roof:
+            paintRoof(c, b, r);
+            break;
+        case Material::Pot:
+            paintPot(c, b);
+            noise = 0.1;
+            break;
+        case Material::Balloon:
+            paintBalloon(c, b);
+            noise = 0.04;
+            break;
+        case Material::Wicker:
+            paintWicker(c, b);
             break;
         }
         bevel(c, shape, shape.material == Material::Hedge ? 0.5 : 1.0);
@@ -633,7 +713,7 @@ void gardenBackground(cairo_t* cr, Random& r) {
     }
     // Stepping stones.
     for (int i = 0; i < 6; ++i) {
-        const double x = 560 + std::sin(i * 0.9) * 60 - i * 40, y = 330 + i * 75;
+        const double x = 380 + std::sin(i * 0.9) * 40 - i * 25, y = 330 + i * 75;
         art::softShadow(cr, 3, 4, 4, {0, 0, 0, 0.3}, [&](cairo_t* lc) {
             art::ellipse(lc, x, y, 36 + i * 3, 14 + i * 2);
             cairo_fill(lc);
@@ -649,6 +729,16 @@ void gardenBackground(cairo_t* cr, Random& r) {
 void creekBackground(cairo_t* cr, Random& r) {
     fillVertical(cr, 0, 768, {{0, hex(0x7fae57)}, {1, hex(0x4e8536)}});
     grassTufts(cr, r, 0, 768, 380, hex(0x3b6e26), hex(0xa6d46c));
+    // Pebbles along the banks.
+    for (int i = 0; i < 70; ++i) {
+        const double x = r.range(0, 860), y = r.range(0, 768);
+        const double rr = r.range(3, 8);
+        art::setRadial2(cr, x - rr * 0.3, y - rr * 0.3, 0, x, y, rr,
+                        {{0, hex(0xd8d2c4)}, {1, hex(0x7b7466)}});
+        art::ellipse(cr, x, y, rr * 1.3, rr);
+        cairo_fill(cr);
+    }
+    flowers(cr, r, 0, 768, 50, {hex(0xfff27a), hex(0xffffff)});
     // The creek runs from the top middle to the lower right.
     auto bank = [&](double off) {
         cairo_move_to(cr, 330 + off, -10);
@@ -687,16 +777,6 @@ void creekBackground(cairo_t* cr, Random& r) {
         art::ellipse(cr, x, y, r.range(8, 20), r.range(1.5, 3));
         cairo_stroke(cr);
     }
-    // Pebbles along the banks.
-    for (int i = 0; i < 160; ++i) {
-        const double x = r.range(0, 860), y = r.range(0, 768);
-        const double rr = r.range(3, 8);
-        art::setRadial2(cr, x - rr * 0.3, y - rr * 0.3, 0, x, y, rr,
-                        {{0, hex(0xd8d2c4)}, {1, hex(0x7b7466)}});
-        art::ellipse(cr, x, y, rr * 1.3, rr);
-        cairo_fill(cr);
-    }
-    flowers(cr, r, 0, 768, 50, {hex(0xfff27a), hex(0xffffff)});
     // Dappled sunlight.
     for (int i = 0; i < 14; ++i) {
         const double x = r.range(0, 900), y = r.range(0, 768);
@@ -724,24 +804,22 @@ void ruinsBackground(cairo_t* cr, Random& r) {
     tower(660, 220, 240);
     cairo_fill(cr);
     hills(cr, 340, 12, 80, 1.2, hex(0x3b2a3f), hex(0x2b1f30), 380);
-    // Flagstone courtyard.
-    fillVertical(cr, 360, 768, {{0, hex(0x5f5560)}, {1, hex(0x3c343e)}});
-    for (double y = 360; y < 768; y += 46) {
+    // Flagstone courtyard: rows grow towards the front, so the floor lies flat.
+    fillVertical(cr, 360, 768, {{0, hex(0x3a3530)}, {1, hex(0x221e1a)}});
+    double rowHeight = 18;
+    for (double y = 360; y < 768; y += rowHeight, rowHeight *= 1.18) {
         double x = -r.range(0, 60);
         while (x < mapWidth) {
-            const double w = r.range(60, 120);
-            art::roundedRect(cr, x + 3, y + 3, w - 6, 40, 6);
-            const Rgba c = vary(r, hex(0x8a7f86), 0.06);
-            art::setLinear(cr, 0, y, 0, y + 46,
+            const double w = r.range(2.2, 4.5) * rowHeight;
+            art::roundedRect(cr, x + 2, y + 2, w - 4, rowHeight - 4, rowHeight * 0.15);
+            const Rgba c = vary(r, hex(0x6e6a58), 0.06);
+            art::setLinear(cr, 0, y, 0, y + rowHeight,
                            {{0, art::lighter(c, 0.08)}, {1, art::darker(c, 0.2)}});
             cairo_fill(cr);
             x += w;
         }
     }
     grassTufts(cr, r, 370, 768, 180, hex(0x35502c), hex(0x7d9a4a));
-    // Warm evening light falling from the left.
-    art::setLinear(cr, 0, 0, 1024, 0, {{0, {1, 0.7, 0.4, 0.18}}, {1, {0.2, 0.1, 0.3, 0.25}}});
-    cairo_paint(cr);
 }
 
 void cellarBackground(cairo_t* cr, Random& r) {
@@ -787,19 +865,6 @@ void cellarBackground(cairo_t* cr, Random& r) {
         cairo_stroke(cr);
     };
     web(860, 0, -1);
-    // Torch with its warm glow.
-    const double tx = 420, ty = 120;
-    cairo_rectangle(cr, tx - 5, ty, 10, 46);
-    art::setColor(cr, hex(0x4a2e18));
-    cairo_fill(cr);
-    art::setRadial(cr, tx, ty - 8, 0, 360,
-                   {{0, hex(0xffb347, 0.55)}, {0.4, hex(0xff8c2a, 0.18)}, {1, hex(0xff8c2a, 0)}});
-    cairo_paint(cr);
-    art::setRadial(cr, tx, ty - 10, 0, 22,
-                   {{0, hex(0xfff4c2)}, {0.5, hex(0xffa834)}, {1, hex(0xff5a1a, 0)}});
-    art::ellipse(cr, tx, ty - 12, 12, 22);
-    cairo_fill(cr);
-    vignette(cr, 0.65);
 }
 
 void roomBackground(cairo_t* cr, Random& r) {
@@ -866,15 +931,12 @@ void roomBackground(cairo_t* cr, Random& r) {
     art::setLinear(cr, 0, 240, 0, 306,
                    {{0, hex(0x89b7d8)}, {0.6, hex(0xd8e6c2)}, {1, hex(0x5f8f45)}});
     cairo_fill(cr);
-    // Lamp cord and its warm pool of light.
+    // Lamp cord.
     cairo_set_line_width(cr, 3);
     art::setColor(cr, hex(0x1d1d1d));
     cairo_move_to(cr, 700, 0);
     cairo_line_to(cr, 700, 130);
     cairo_stroke(cr);
-    art::setRadial(cr, 700, 180, 0, 520, {{0, hex(0xffd98a, 0.35)}, {1, hex(0xffd98a, 0)}});
-    cairo_paint(cr);
-    vignette(cr, 0.55);
 }
 
 void factoryBackground(cairo_t* cr, Random& r) {
@@ -965,6 +1027,122 @@ void meadowBackground(cairo_t* cr, Random& r) {
     cairo_paint(cr);
 }
 
+// Light and details laid over the walls, so the scene's light falls on them too.
+void finishScene(cairo_t* cr, const MapLayout& layout) {
+    switch (layout.number) {
+    case 1:
+        cairo_save(cr);
+        for (const Shape& wall : layout.walls)
+            traceShape(cr, wall);
+        cairo_clip(cr);
+        art::setLinear(cr, 0, 300, 0, 768,
+                       {{0, {0.05, 0.08, 0.3, 0.45}}, {1, {0.02, 0.03, 0.12, 0.6}}});
+        cairo_paint(cr);
+        cairo_restore(cr);
+        // A lit window in the shed.
+        art::setRadial(cr, 770, 645, 0, 90, {{0, hex(0xffc860, 0.35)}, {1, hex(0xffc860, 0)}});
+        cairo_arc(cr, 770, 645, 90, 0, 2 * M_PI);
+        cairo_fill(cr);
+        art::roundedRect(cr, 736, 614, 68, 60, 3);
+        art::setColor(cr, hex(0x2a1a0e));
+        cairo_fill(cr);
+        cairo_rectangle(cr, 742, 620, 56, 48);
+        art::setRadial(cr, 770, 644, 0, 40, {{0, hex(0xffe9a0)}, {1, hex(0xe89a30)}});
+        cairo_fill(cr);
+        cairo_set_line_width(cr, 4);
+        art::setColor(cr, hex(0x2a1a0e));
+        cairo_move_to(cr, 770, 620);
+        cairo_line_to(cr, 770, 668);
+        cairo_move_to(cr, 742, 644);
+        cairo_line_to(cr, 798, 644);
+        cairo_stroke(cr);
+        break;
+    case 2: {
+        // A geranium grows out of the pot.
+        Random r(22);
+        for (int i = 0; i < 26; ++i) {
+            const double x = r.range(462, 546), y = r.range(384, 424);
+            art::setColor(cr, art::mix(hex(0x2f6e28), hex(0x7cc04a), r.uniform()));
+            art::ellipse(cr, x, y, r.range(7, 11), r.range(5, 8));
+            cairo_fill(cr);
+        }
+        for (int i = 0; i < 7; ++i) {
+            const double x = r.range(468, 540), y = r.range(372, 402);
+            art::setRadial2(cr, x - 2, y - 2, 0, x, y, 7, {{0, hex(0xff8a9a)}, {1, hex(0xd42a4a)}});
+            cairo_arc(cr, x, y, 6.5, 0, 2 * M_PI);
+            cairo_fill(cr);
+        }
+        break;
+    }
+    case 4:
+        // Warm evening light from the left.
+        art::setLinear(cr, 0, 0, 1024, 0, {{0, {1, 0.7, 0.4, 0.18}}, {1, {0.2, 0.1, 0.3, 0.25}}});
+        cairo_paint(cr);
+        break;
+    case 5: {
+        cairo_save(cr);
+        for (const Shape& wall : layout.walls)
+            traceShape(cr, wall);
+        cairo_clip(cr);
+        art::setColor(cr, {0.12, 0.06, 0.02, 0.4});
+        cairo_paint(cr);
+        cairo_restore(cr);
+        // Preserve jars on the wall shelf.
+        Random r(55);
+        const std::array<Rgba, 3> preserves{hex(0xc0392b), hex(0xe6a23c), hex(0x6a994e)};
+        for (double x = 344; x < 520; x += 40) {
+            const double h = r.range(30, 42);
+            const Rgba fill = preserves[r.below(3)];
+            art::roundedRect(cr, x, 280 - h, 28, h, 6);
+            art::setLinear(cr, x, 0, x + 28, 0,
+                           {{0, art::darker(fill, 0.3)},
+                            {0.35, art::lighter(fill, 0.2)},
+                            {1, art::darker(fill, 0.4)}});
+            cairo_fill(cr);
+            cairo_rectangle(cr, x - 1, 280 - h - 6, 30, 8);
+            art::setColor(cr, hex(0xe8dcc0));
+            cairo_fill(cr);
+            cairo_rectangle(cr, x + 5, 280 - h + 6, 3, h - 12);
+            art::setColor(cr, {1, 1, 1, 0.35});
+            cairo_fill(cr);
+        }
+        // Torch with its warm glow.
+        const double tx = 420, ty = 120;
+        cairo_rectangle(cr, tx - 5, ty, 10, 46);
+        art::setColor(cr, hex(0x4a2e18));
+        cairo_fill(cr);
+        art::setRadial(
+            cr, tx, ty - 8, 0, 360,
+            {{0, hex(0xffb347, 0.55)}, {0.4, hex(0xff8c2a, 0.18)}, {1, hex(0xff8c2a, 0)}});
+        cairo_paint(cr);
+        art::setRadial(cr, tx, ty - 10, 0, 22,
+                       {{0, hex(0xfff4c2)}, {0.5, hex(0xffa834)}, {1, hex(0xff5a1a, 0)}});
+        art::ellipse(cr, tx, ty - 12, 12, 22);
+        cairo_fill(cr);
+        vignette(cr, 0.65);
+        break;
+    }
+    case 6:
+        art::setRadial(cr, 700, 180, 0, 520, {{0, hex(0xffd98a, 0.3)}, {1, hex(0xffd98a, 0)}});
+        cairo_paint(cr);
+        vignette(cr, 0.55);
+        break;
+    case 8:
+        // The balloon's ropes down to its basket.
+        cairo_set_line_width(cr, 1.5);
+        art::setColor(cr, hex(0x4a3018));
+        for (auto [x0, x1] :
+             {std::pair{566.0, 594.0}, {590.0, 604.0}, {630.0, 616.0}, {654.0, 626.0}}) {
+            cairo_move_to(cr, x0, 226);
+            cairo_line_to(cr, x1, 263);
+        }
+        cairo_stroke(cr);
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace
 
 art::Surface paintMap(const MapLayout& layout) {
@@ -1002,17 +1180,7 @@ art::Surface paintMap(const MapLayout& layout) {
     std::uint64_t seed = 1000 + static_cast<std::uint64_t>(layout.number) * 97;
     for (const Shape& wall : layout.walls)
         paintSolid(cr, wall, seed++, layout.number == 1 || layout.number == 5 ? 0.6 : 0.45);
-    // Night and cellar walls sit in the same dim light as the scene around them.
-    if (layout.number == 1 || layout.number == 5) {
-        cairo_save(cr);
-        for (const Shape& wall : layout.walls)
-            traceShape(cr, wall);
-        cairo_clip(cr);
-        art::setColor(cr, layout.number == 1 ? Rgba{0.05, 0.08, 0.25, 0.45}
-                                             : Rgba{0.12, 0.06, 0.02, 0.35});
-        cairo_paint(cr);
-        cairo_restore(cr);
-    }
+    finishScene(cr, layout);
     return surface;
 }
 
