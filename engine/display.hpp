@@ -42,7 +42,11 @@ class Display {
     virtual Point toCanvas(int x, int y) const { return {x, y}; }
 };
 
-std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::string& error);
+// Who draws a window's frames: the graphics card through the SDL renderer, or the software
+// rasteriser (chosen automatically when SDL has no accelerated renderer).
+enum class WindowDrawing { Automatic, Renderer, Software };
+std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::string& error,
+                                             WindowDrawing drawing = WindowDrawing::Automatic);
 // The engine's own software rasteriser drawing into memory. `keepCopy` copies each shown frame
 // aside so a host may read it at any time (surface back end); without it the canvas itself holds
 // the frame until the next clear (headless back end).

@@ -9,9 +9,20 @@ namespace {
 
 class WindowDisplay final : public Display {
   public:
-    WindowDisplay(SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* canvas, Size size)
-        : window_(window), renderer_(renderer), canvas_(canvas), size_(size),
-          painter_(createRendererPainter(renderer)) {}
+    // With `software`, frames are drawn by the software rasteriser into memory and streamed to
+    // `canvas`; otherwise the renderer draws straight into `canvas`, a render target.
+    WindowDisplay(SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* canvas, Size size,
+                  bool software)
+        : window_(window), renderer_(renderer), canvas_(canvas), size_(size), software_(software) {
+        if (software_) {
+            memory_.width = size.width;
+            memory_.height = size.height;
+            memory_.pixels.assign(std::size_t(size.width) * size.height, 0xFF000000u);
+            painter_ = createSoftwarePainter(memory_);
+        } else {
+            painter_ = createRendererPainter(renderer);
+        }
+    }
     ~WindowDisplay() override {
         SDL_DestroyTexture(canvas_);
         SDL_DestroyRenderer(renderer_);
@@ -19,13 +30,19 @@ class WindowDisplay final : public Display {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 
-    SDL_Renderer* renderer() const override { return renderer_; }
+    // Pictures go to the card only when the card draws them.
+    SDL_Renderer* renderer() const override { return software_ ? nullptr : renderer_; }
     Painter& painter() override { return *painter_; }
     Size canvasSize() const override { return size_; }
 
-    void beginFrame() override { SDL_SetRenderTarget(renderer_, canvas_); }
+    void beginFrame() override {
+        if (!software_)
+            SDL_SetRenderTarget(renderer_, canvas_);
+    }
 
     bool show(std::string& error) override {
+        if (software_)
+            SDL_UpdateTexture(canvas_, nullptr, memory_.pixels.data(), size_.width * 4);
         if (SDL_SetRenderTarget(renderer_, nullptr) != 0) {
             error = std::string("cannot present the frame: ") + SDL_GetError();
             return false;
@@ -37,11 +54,16 @@ class WindowDisplay final : public Display {
         const SDL_Rect dst{box.x, box.y, box.width, box.height};
         SDL_RenderCopy(renderer_, canvas_, nullptr, &dst);
         SDL_RenderPresent(renderer_);
-        SDL_SetRenderTarget(renderer_, canvas_);
+        if (!software_)
+            SDL_SetRenderTarget(renderer_, canvas_);
         return true;
     }
 
     bool capture(Image& out, std::string& error) override {
+        if (software_) {
+            out = memory_;
+            return true;
+        }
         SDL_SetRenderTarget(renderer_, canvas_);
         out.width = size_.width;
         out.height = size_.height;
@@ -54,7 +76,9 @@ class WindowDisplay final : public Display {
         return true;
     }
 
-    const std::uint32_t* framePixels() const override { return nullptr; }
+    const std::uint32_t* framePixels() const override {
+        return software_ ? memory_.pixels.data() : nullptr;
+    }
 
     void setVsync(bool on) override { SDL_RenderSetVSync(renderer_, on ? 1 : 0); }
 
@@ -104,12 +128,15 @@ class WindowDisplay final : public Display {
     SDL_Renderer* renderer_;
     SDL_Texture* canvas_;
     Size size_;
+    bool software_;
+    Image memory_;
     std::unique_ptr<Painter> painter_;
 };
 
 } // namespace
 
-std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::string& error) {
+std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::string& error,
+                                             WindowDrawing drawing) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         error = std::string("cannot open the display: ") + SDL_GetError();
         return nullptr;
@@ -144,8 +171,17 @@ std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::s
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
-    SDL_Texture* canvas = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
-                                            SDL_TEXTUREACCESS_TARGET, config.width, config.height);
+    // SDL's own software renderer turns and blends far slower than the engine's rasteriser, so
+    // without a graphics card the engine draws and SDL only shows the result.
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(renderer, &info);
+    const bool software =
+        drawing == WindowDrawing::Software ||
+        (drawing == WindowDrawing::Automatic && (info.flags & SDL_RENDERER_SOFTWARE) != 0);
+    SDL_Texture* canvas =
+        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                          software ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_TARGET,
+                          config.width, config.height);
     if (!canvas) {
         error = std::string("cannot create the canvas: ") + SDL_GetError();
         SDL_DestroyRenderer(renderer);
@@ -154,14 +190,16 @@ std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::s
         return nullptr;
     }
     SDL_SetTextureScaleMode(canvas, SDL_ScaleModeLinear);
-    SDL_SetRenderTarget(renderer, canvas);
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
+    if (!software) {
+        SDL_SetRenderTarget(renderer, canvas);
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        SDL_RenderClear(renderer);
+    }
     WindowDisplay::showCursorFor(config.fullscreen);
     // The game reads keys, never typed text: no input method should pop up over it.
     SDL_StopTextInput();
     return std::make_unique<WindowDisplay>(window, renderer, canvas,
-                                           Size{config.width, config.height});
+                                           Size{config.width, config.height}, software);
 }
 
 } // namespace engine

@@ -2,6 +2,8 @@
 // checks also hold the renderer's drawing to the software rasteriser's.
 #include "test_support.hpp"
 
+#include "engine/display.hpp"
+
 #include <SDL.h>
 
 #include <cstdlib>
@@ -41,35 +43,71 @@ class WindowBackend : public ::testing::Test {
     std::unique_ptr<Engine> engine_;
 };
 
-TEST_F(WindowBackend, DrawsTheSameAsTheSoftwareRasteriser) {
-    ScratchDir dir;
-    writePng(dir.file("half.png"), solidImage(8, 8, 0x80FF0000u));
-    auto soft = headless();
-    for (Engine* e : {engine_.get(), soft.get()}) {
-        const TextureId t = e->loadTexture(dir.file("half.png"), "half");
-        ASSERT_NE(t, kNoTexture) << e->lastError();
-        e->clear();
-        e->fillRect(0, 0, 200, 200, {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFF00u});
-        e->fillRect(300, 0, 400, 100, Corners::all(0xFF0000FFu));
-        e->drawTexture(t, 300, 0, 400, 100);
-        e->drawRotated(t, 600, 100, 100, 50, 90.0f);
-        e->present();
+TEST(WindowRenderer, DrawsTheSameAsTheSoftwareRasteriser) {
+    // The renderer's drawing, forced even where SDL only has its software renderer.
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    DisplayConfig config;
+    config.backend = Backend::Window;
+    std::string error;
+    auto window = createWindowDisplay(config, error, WindowDrawing::Renderer);
+    ASSERT_TRUE(window) << error;
+    Image canvas = solidImage(1024, 768, 0xFF000000u);
+    auto soft = createSoftwarePainter(canvas);
+
+    Image half = solidImage(8, 8, 0x80FF0000u);
+    for (int i = 0; i < 8; ++i)
+        half.pixels[std::size_t(i)] = 0xFF00FF00u; // top row green
+    Picture onCard, inMemory;
+    ASSERT_TRUE(makePicture(window->renderer(), half, false, onCard, error)) << error;
+    ASSERT_TRUE(makePicture(nullptr, half, false, inMemory, error));
+    ASSERT_TRUE(onCard.texture);
+    window->beginFrame();
+    for (auto [painter, picture] :
+         {std::pair{&window->painter(), &onCard}, {soft.get(), &inMemory}}) {
+        painter->clear(0xFF000000u);
+        painter->fill(0, 0, 200, 200, {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFF00u});
+        painter->fill(300, 0, 400, 100, Corners::all(0xFF0000FFu));
+        painter->drawPicture(*picture, 300, 0, 400, 100, Corners::all(kWhite));
+        painter->drawRotated(*picture, 600, 100, 80, 80, 90.0f, Corners::all(kWhite));
+        painter->drawPicture(*picture, 500, 300, 580, 380,
+                             {kWhite, kWhite, 0x00FFFFFFu, 0x00FFFFFFu});
+        painter->flush();
     }
-    EXPECT_FALSE(engine_->framePixels()); // the frame lives in the renderer
-    soft->savePng(dir.file("soft.png"));
-    const TextureId reference = engine_->loadTexture(dir.file("soft.png"), "soft");
+    ASSERT_TRUE(window->show(error)) << error;
+    Image shot;
+    ASSERT_TRUE(window->capture(shot, error)) << error;
+    ASSERT_EQ(shot.pixels.size(), canvas.pixels.size());
     for (auto [x, y] : {std::pair{3, 3},
                         {196, 3},
                         {196, 196},
                         {3, 196},
+                        {100, 100},
+                        {350, 5},
                         {350, 50},
+                        {645, 100},
                         {600, 100},
-                        {600, 60},
-                        {560, 100},
+                        {556, 100},
+                        {540, 305},
+                        {540, 340},
+                        {540, 375},
                         {700, 300}}) {
-        EXPECT_COLOR_NEAR(shotPixel(dir, x, y), engine_->pixel(reference, x, y), 16)
-            << "at " << x << "," << y;
+        const std::size_t i = std::size_t(y) * 1024 + x;
+        EXPECT_COLOR_NEAR(shot.pixels[i], canvas.pixels[i], 16) << "at " << x << "," << y;
     }
+}
+
+TEST_F(WindowBackend, WithoutAGraphicsCardTheEngineDrawsInSoftware) {
+    // The dummy driver has no accelerated renderer.
+    ScratchDir dir;
+    writePng(dir.file("white.png"), solidImage(4, 4, 0xFFFFFFFFu));
+    const TextureId t = engine_->loadTexture(dir.file("white.png"), "white");
+    engine_->clear();
+    engine_->drawRotated(t, 100, 100, 50, 50, 45.0f);
+    ASSERT_TRUE(engine_->present()) << engine_->lastError();
+    ASSERT_TRUE(engine_->framePixels());
+    EXPECT_EQ(framePixel(*engine_, 100, 100), 0xFFFFFFFFu);
+    EXPECT_EQ(shotPixel(dir, 100, 100), 0xFFFFFFFFu);
+    EXPECT_EQ(shotPixel(dir, 10, 10), 0xFF000000u);
 }
 
 TEST_F(WindowBackend, KeysComeFromEventsAndAltEnterIsNotEnter) {
