@@ -70,7 +70,8 @@ void printReplayState(const GameState& s, long long frame, std::ostream& out) {
         << "gravityDrain " << s.gravityDrain << '\n'
         << "enemyDrain " << s.enemyDrain << '\n'
         << "screenshotCount " << s.screenshotCount << '\n'
-        << "tick " << (s.engine ? s.engine->tick() : 0) << '\n';
+        << "tick " << (s.engine ? s.engine->tick() : 0) << '\n'
+        << "notice " << s.noticeText << '\n';
     for (int i = 1; i <= s.enemyCount && i <= kMaxEnemies; ++i)
         out << "enemy" << i << " " << s.enemyKind[i] << " " << fixed(s.enemyX[i]) << " "
             << fixed(s.enemyY[i]) << " " << s.enemyFollowing[i] << '\n';
