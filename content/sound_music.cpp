@@ -169,8 +169,8 @@ Audio menuMusic(const Instruments& in) {
                                "A5h C6q A5q | G5h. E5q | F5q G5q A5q D5q | G5h. rq |"
                                "A5h. C6q | D6h C6q A5q | C6h. G5q | Bb5h A5q G5q |"
                                "F5h. A5q | D5h F5h | G5h. A5e Bb5e | G5w";
-    song.play(chordNotes(chords, 4, {}, 0.7), voiceOf(in, &Instruments::pad), 0.075, 0.0);
-    song.play(parseBars(melody, 64), voiceOf(in, &Instruments::flute), 0.24, 0.15, 0.95);
+    song.play(chordNotes(chords, 4, {}, 0.7), voiceOf(in, &Instruments::pad), 0.13, 0.0);
+    song.play(parseBars(melody, 64), voiceOf(in, &Instruments::flute), 0.2, 0.15, 0.95);
     song.play(arpeggio(chords, 4, 0.5, {0, 1, 2, 3, 4, 3, 2, 1}, 12, 0.45),
               voiceOf(in, &Instruments::bell), 0.11, -0.35);
     song.play(bassLine(chords, 4, {{0, 3}, {7, 1}}, -12, 0.6), voiceOf(in, &Instruments::bass), 0.2,
@@ -200,18 +200,18 @@ Audio introMusic(const Instruments& in) {
                           "G2", "E2", "A2", "D3", "D3", "G2", "G2", "A2", "A2", "F#2", "F#2",
                           "B2", "B2", "G2", "G2", "D3", "D3", "E2", "E2", "A2", "A2"};
     auto brass = voiceOf(in, &Instruments::brass);
-    song.play(parseBars(fanfare, 64), brass, 0.26, 0.0, 0.92);
+    song.play(parseBars(fanfare, 64), brass, 0.45, 0.0, 0.92);
     // Answering chords under the tune: long-short-long.
-    song.play(chordNotes(chords, 2, {0.75, 0.25, 1.0}, 0.55), brass, 0.07, -0.3, 0.8);
-    song.play(chordNotes(chords, 2, {}, 0.5), voiceOf(in, &Instruments::strings), 0.045, 0.35);
+    song.play(chordNotes(chords, 2, {0.75, 0.25, 1.0}, 0.55), brass, 0.1, -0.3, 0.8);
+    song.play(chordNotes(chords, 2, {}, 0.5), voiceOf(in, &Instruments::strings), 0.07, 0.35);
     song.play(bassLine(roots, 2, {{0, 1.5}, {0, 0.5}}, -12, 0.8), voiceOf(in, &Instruments::bass),
-              0.3, 0.0, 0.8);
+              0.22, 0.0, 0.8);
     for (int bar = 0; bar < kBars; ++bar) {
         const double b0 = bar * 4.0;
         const int root = chordPitches(roots[static_cast<std::size_t>(bar * 2)]).front();
-        song.hit(in.timpani(midiHz(root - 12), 0.9, random), b0, 0.3, 0.0);
+        song.hit(in.timpani(midiHz(root - 12), 0.9, random), b0, 0.2, 0.0);
         if (bar % 4 == 3)
-            song.hit(in.timpani(midiHz(root - 12 + 7), 0.7, random), b0 + 3, 0.3, 0.0);
+            song.hit(in.timpani(midiHz(root - 12 + 7), 0.7, random), b0 + 3, 0.2, 0.0);
         song.hit(in.snare(0.5, random), b0 + 1, 0.12, 0.1);
         song.hit(in.snare(0.5, random), b0 + 3, 0.12, 0.1);
         if (bar % 8 == 7)
@@ -237,8 +237,8 @@ Audio levelIntroMusic(const Instruments& in) {
     const std::string line = "B5h. C6q | B5h G5h | A5h. C6q | B5w |"
                              "E6h. D#6q | E6h C6h | A5q B5q C6q E6q | D#6h. F#5q |"
                              "G5h. B5q | C6h E6h | F6h. E6e C6e | B5w";
-    song.play(chordNotes(chords, 4, {}, 0.6), voiceOf(in, &Instruments::strings), 0.07, 0.0);
-    song.play(parseBars(line, 48), voiceOf(in, &Instruments::flute), 0.17, 0.25, 0.95);
+    song.play(chordNotes(chords, 4, {}, 0.6), voiceOf(in, &Instruments::strings), 0.12, 0.0);
+    song.play(parseBars(line, 48), voiceOf(in, &Instruments::flute), 0.14, 0.25, 0.95);
     // Pulsing low ostinato on the root, its octave and fifth.
     song.play(
         bassLine(roots, 4,
@@ -248,7 +248,7 @@ Audio levelIntroMusic(const Instruments& in) {
     for (int bar = 0; bar < kBars; ++bar) {
         const double b0 = bar * 4.0;
         for (int beat = 0; beat < 4; ++beat)
-            song.hit(in.tick(beat == 0 ? 0.8 : 0.5, random), b0 + beat, 0.12, -0.5 + 0.33 * beat);
+            song.hit(in.tick(beat == 0 ? 0.8 : 0.5, random), b0 + beat, 0.25, -0.5 + 0.33 * beat);
         // Heartbeat.
         song.hit(in.kick(0.8), b0, 0.4, 0.0);
         song.hit(in.kick(0.55), b0 + 0.5, 0.4, 0.0);
