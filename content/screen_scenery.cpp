@@ -12,10 +12,10 @@ using art::Rgba;
 
 namespace {
 
-// Soft shapes (clouds, glows) are drawn at a quarter of the size and blurred there: cheap and
+// Soft shapes (clouds) are drawn at a fraction 1/q of the size and blurred there: cheap, and
 // smooth once scaled up.
-template <class Paint> void softLayer(cairo_t* cr, int w, int h, int blurRadius, Paint&& paint) {
-    const int q = 4;
+template <class Paint>
+void softLayer(cairo_t* cr, int w, int h, int q, int blurRadius, Paint&& paint) {
     art::Surface layer = art::makeSurface(w / q + 1, h / q + 1);
     {
         art::Context lc = art::makeContext(layer);
@@ -61,8 +61,21 @@ void paintLight(cairo_t* cr, const Scenery& s) {
     cairo_fill(cr);
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
     if (s.light == Scenery::Light::sun) {
-        art::setRadial(cr, x, y, 0, r, {{0, {1, 1, 0.97, 1}}, {0.7, art::lighter(c, 0.5)}, {1, c}});
+        art::setRadial(cr, x, y, 0, r,
+                       {{0, {1, 1, 1, 1}}, {0.6, {1, 1, 0.92, 1}}, {1, art::lighter(c, 0.3)}});
         cairo_fill(cr);
+        // Soft rays.
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        for (int i = 0; i < 12; ++i) {
+            const double a = i * M_PI / 6 + 0.13;
+            cairo_move_to(cr, 0, 0);
+            cairo_arc(cr, 0, 0, r * 4.5, a - 0.06, a + 0.06);
+            cairo_close_path(cr);
+        }
+        art::setRadial(cr, 0, 0, r, r * 4.5, {{0, {c.r, c.g, c.b, 0.25}}, {1, {c.r, c.g, c.b, 0}}});
+        cairo_fill(cr);
+        cairo_restore(cr);
     } else {
         art::setRadial2(cr, x - r * 0.3, y - r * 0.3, 0, x, y, r,
                         {{0, {1, 1, 0.96, 1}}, {1, art::hex(0xc9cfd8)}});
@@ -93,11 +106,18 @@ void paintClouds(cairo_t* cr, int w, int h, const Scenery& s, art::Random& rnd) 
             puffs.push_back({cx + rnd.range(-1.6, 1.6) * size, cy + rnd.range(-0.35, 0.2) * size,
                              size * rnd.range(0.5, 0.9), size * rnd.range(0.3, 0.5)});
     }
-    softLayer(cr, w, h, 3, [&](cairo_t* lc) {
+    // Shaded undersides first, then the lit tops slightly up and in.
+    const Rgba shade = art::mix(art::darker(s.cloudColor, 0.2), s.skyHorizon, 0.35);
+    softLayer(cr, w, h, 2, 2, [&](cairo_t* lc) {
         for (const Puff& p : puffs) {
-            art::ellipse(lc, p.x, p.y, p.rx, p.ry);
+            art::ellipse(lc, p.x, p.y + p.ry * 0.2, p.rx, p.ry);
+            art::setColor(lc, {shade.r, shade.g, shade.b, s.cloudColor.a});
+            cairo_fill(lc);
+        }
+        for (const Puff& p : puffs) {
+            art::ellipse(lc, p.x - p.rx * 0.06, p.y - p.ry * 0.1, p.rx * 0.9, p.ry * 0.86);
             art::setLinear(lc, 0, p.y - p.ry, 0, p.y + p.ry,
-                           {{0, s.cloudColor}, {1, art::mix(s.cloudColor, s.skyHorizon, 0.45)}});
+                           {{0, s.cloudColor}, {1, art::mix(s.cloudColor, shade, 0.5)}});
             cairo_fill(lc);
         }
     });
