@@ -4,6 +4,7 @@
 #include <SDL_image.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstring>
 
