@@ -21,6 +21,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     buttons->addWidget(okButton_);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(text_);
     layout->addLayout(buttons);
     connect(okButton_, &QPushButton::clicked, this, &QWidget::close);

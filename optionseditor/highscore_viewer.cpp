@@ -64,6 +64,7 @@ HighscoreViewer::HighscoreViewer(std::filesystem::path root, Dialogs& dialogs, Q
     buttons->addStretch(1);
     buttons->addWidget(closeButton_);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(lists);
     layout->addWidget(tableFrame_);
     layout->addLayout(buttons);

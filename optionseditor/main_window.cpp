@@ -73,6 +73,7 @@ MainWindow::MainWindow(EditorPaths paths, Dialogs& dialogs, QWidget* parent)
     buttonRow->addStretch(1);
     buttonRow->addWidget(showHighscoreButton_);
     auto* layout = new QVBoxLayout(central);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // sized to its captions in either language
     layout->addLayout(settingsRow);
     layout->addLayout(enemyGrid);
     layout->addLayout(buttonRow);
@@ -97,7 +98,14 @@ MainWindow::MainWindow(EditorPaths paths, Dialogs& dialogs, QWidget* parent)
     modified_ = false;
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Fields losing their focus while the window goes away must not reach it any more.
+    for (const auto& row : fields_) {
+        for (NumberField* f : row) {
+            disconnect(f, nullptr, this, nullptr);
+        }
+    }
+}
 
 void MainWindow::buildSettings() {
     QWidget* central = centralWidget();

@@ -19,9 +19,17 @@ NumberField::NumberField(QWidget* parent) : QLineEdit(parent) {
 
 void NumberField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    const Qt::FocusReason reason = event->reason();
-    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+    // Only the user moving on counts: a menu, a message box, another program or the window
+    // going away take the focus for a moment and would only repeat the question.
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
         emit validationRequested();
+        break;
+    default:
+        break;
     }
 }
 

@@ -10,9 +10,8 @@ enum class NumberCheck { accepted, notDigits, tooLong };
 inline constexpr int kMaxNumberDigits = 9;
 NumberCheck checkNumberText(const QString& text);
 
-// A text field for one enemy value. It asks for validation when Enter is pressed and when it
-// loses the focus to another control of the editor (not to a menu, a message box or another
-// program, which would only repeat the question).
+// A text field for one enemy value. It asks for validation when Enter is pressed and when the
+// user moves the focus to another control.
 class NumberField : public QLineEdit {
     Q_OBJECT
   public:
