@@ -276,3 +276,18 @@ TEST(ScreenArt, GlyphFontIsFortyHighAndFitsEachCharacter) {
 TEST(ScreenArt, EditorRotationIconFitsItsHandleBox) {
     expectPicture("game/levelobjects/rotateico.jpg", 20, 20);
 }
+
+TEST(ScreenArt, OverviewSheetShowsEveryPicture) {
+    // The build writes the review sheet beside the tree.
+    const std::filesystem::path sheet = tree.parent_path() / "content-overview.png";
+    ASSERT_TRUE(std::filesystem::is_regular_file(sheet)) << sheet;
+    EXPECT_EQ(formatOf(sheet), ".png");
+    size_t pictures = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(gfx))
+        if (entry.is_regular_file() && entry.path().extension() != ".txt")
+            ++pictures;
+    // Ten thumbnails of 176 px per row under a 60 px title.
+    const engine::Image image = load(sheet);
+    EXPECT_EQ(image.width, 2000);
+    EXPECT_EQ(image.height, 60 + static_cast<int>((pictures + 9) / 10) * 176);
+}
