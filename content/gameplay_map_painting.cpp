@@ -1027,6 +1027,87 @@ void meadowBackground(cairo_t* cr, Random& r) {
     cairo_paint(cr);
 }
 
+// Gauges, lamps and vents on the factory's machines.
+void factoryDetails(cairo_t* cr) {
+    // Filling nozzles over the bottles, and a control strip on the machine.
+    for (double x : {150.0, 195.0, 240.0}) {
+        cairo_rectangle(cr, x - 5, 130, 10, 22);
+        art::setLinear(cr, x - 5, 0, x + 5, 0, {{0, hex(0x9aa5b1)}, {1, hex(0x3d444c)}});
+        cairo_fill(cr);
+        cairo_move_to(cr, x - 7, 152);
+        cairo_line_to(cr, x + 7, 152);
+        cairo_line_to(cr, x + 2, 162);
+        cairo_line_to(cr, x - 2, 162);
+        cairo_close_path(cr);
+        art::setColor(cr, hex(0x2b3138));
+        cairo_fill(cr);
+    }
+    art::roundedRect(cr, 132, 30, 126, 34, 5);
+    art::setColor(cr, hex(0x1d2228));
+    cairo_fill(cr);
+    const Rgba lamps[] = {hex(0x4cd964), hex(0x4cd964), hex(0xffcc00), hex(0xff3b30)};
+    for (int i = 0; i < 4; ++i) {
+        const double x = 150 + i * 30;
+        art::setRadial(cr, x, 47, 0, 14,
+                       {{0, {lamps[i].r, lamps[i].g, lamps[i].b, 0.5}},
+                        {1, {lamps[i].r, lamps[i].g, lamps[i].b, 0}}});
+        cairo_arc(cr, x, 47, 14, 0, 2 * M_PI);
+        cairo_fill(cr);
+        art::setRadial2(cr, x - 2, 45, 0, x, 47, 6,
+                        {{0, art::lighter(lamps[i], 0.6)}, {1, art::darker(lamps[i], 0.3)}});
+        cairo_arc(cr, x, 47, 5.5, 0, 2 * M_PI);
+        cairo_fill(cr);
+    }
+    // Pressure gauge on the tank.
+    const double gx = 96, gy = 630;
+    art::setRadial2(cr, gx - 6, gy - 6, 0, gx, gy, 30, {{0, hex(0xe6ebf0)}, {1, hex(0x5d6670)}});
+    cairo_arc(cr, gx, gy, 28, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_arc(cr, gx, gy, 22, 0, 2 * M_PI);
+    art::setColor(cr, hex(0xfaf8ef));
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 4);
+    art::setColor(cr, hex(0xe8412e));
+    cairo_arc(cr, gx, gy, 18, -0.2, 0.7);
+    cairo_stroke(cr);
+    cairo_set_line_width(cr, 1.2);
+    art::setColor(cr, hex(0x1d1d1d));
+    for (int i = 0; i <= 8; ++i) {
+        const double a = M_PI * 0.75 + i * M_PI * 1.5 / 8;
+        cairo_move_to(cr, gx + std::cos(a) * 15, gy + std::sin(a) * 15);
+        cairo_line_to(cr, gx + std::cos(a) * 20, gy + std::sin(a) * 20);
+    }
+    cairo_stroke(cr);
+    cairo_set_line_width(cr, 2.5);
+    cairo_move_to(cr, gx, gy);
+    cairo_line_to(cr, gx + std::cos(-0.5) * 17, gy + std::sin(-0.5) * 17);
+    cairo_stroke(cr);
+    cairo_arc(cr, gx, gy, 3, 0, 2 * M_PI);
+    cairo_fill(cr);
+    // Warning beacon and an intake grille on the press.
+    art::setRadial(cr, 760, 622, 0, 40, {{0, hex(0xff5a3a, 0.55)}, {1, hex(0xff5a3a, 0)}});
+    cairo_arc(cr, 760, 622, 40, 0, 2 * M_PI);
+    cairo_fill(cr);
+    art::setRadial2(cr, 756, 616, 0, 760, 622, 12,
+                    {{0, hex(0xffd0c0)}, {0.5, hex(0xff3b30)}, {1, hex(0x8a1a10)}});
+    cairo_arc(cr, 760, 622, 11, M_PI, 2 * M_PI);
+    cairo_line_to(cr, 771, 630);
+    cairo_line_to(cr, 749, 630);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    for (double y = 650; y < 710; y += 10) {
+        art::roundedRect(cr, 690, y, 140, 5, 2.5);
+        art::setColor(cr, hex(0x1d2228));
+        cairo_fill(cr);
+    }
+    // Vent slats in the ducting.
+    for (double x = 670; x < 860; x += 22) {
+        art::roundedRect(cr, x, 22, 12, 46, 4);
+        art::setLinear(cr, x, 0, x + 12, 0, {{0, hex(0x1d2228)}, {1, hex(0x4a525a)}});
+        cairo_fill(cr);
+    }
+}
+
 // Light and details laid over the walls, so the scene's light falls on them too.
 void finishScene(cairo_t* cr, const MapLayout& layout) {
     switch (layout.number) {
@@ -1126,6 +1207,9 @@ void finishScene(cairo_t* cr, const MapLayout& layout) {
         art::setRadial(cr, 700, 180, 0, 520, {{0, hex(0xffd98a, 0.3)}, {1, hex(0xffd98a, 0)}});
         cairo_paint(cr);
         vignette(cr, 0.55);
+        break;
+    case 7:
+        factoryDetails(cr);
         break;
     case 8:
         // The balloon's ropes down to its basket.
