@@ -230,7 +230,7 @@ class SoftwarePainter final : public Painter {
                      const Corners& colors) override {
         if (p.image.pixels.empty())
             return;
-        if (std::fmod(degrees, 360.0f) == 0.0f) {
+        if (std::remainder(degrees, 360.0f) == 0.0f) {
             drawPicture(p, cx - w / 2, cy - h / 2, cx + w / 2, cy + h / 2, colors);
             return;
         }
