@@ -21,8 +21,9 @@ Instruments::Instruments()
     : saw(harmonicSeries(40, 1.0)), square(harmonicSeries(39, 1.0, true)),
       mellow({1.0, 0.35, 0.12, 0.06, 0.03}) {}
 
-std::vector<float> Instruments::voice(const Wavetable& table, double hz, double noteSeconds,
+std::vector<float> Instruments::voice(const WavetableSet& waveform, double hz, double noteSeconds,
                                       double velocity, const VoiceShape& shape) const {
+    const Wavetable& table = waveform.forPitch(hz);
     const std::size_t frames = framesFor(shape.amplitude.totalSeconds(noteSeconds));
     std::vector<float> out(frames);
     const double detune = std::pow(2.0, shape.detuneCents / 1200.0);

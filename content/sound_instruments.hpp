@@ -43,12 +43,12 @@ class Instruments {
     std::vector<float> timpani(double hz, double velocity, Random& random) const;
     std::vector<float> tick(double velocity, Random& random) const; // clock-like click
 
-    std::vector<float> voice(const Wavetable& table, double hz, double seconds, double velocity,
-                             const VoiceShape& shape) const;
+    std::vector<float> voice(const WavetableSet& waveform, double hz, double seconds,
+                             double velocity, const VoiceShape& shape) const;
 
-    Wavetable saw;
-    Wavetable square;
-    Wavetable mellow;
+    WavetableSet saw;
+    WavetableSet square;
+    WavetableSet mellow;
 };
 
 } // namespace content::sound

@@ -75,6 +75,25 @@ float Wavetable::at(double phaseInCycles) const {
            frac * (table_[static_cast<std::size_t>(i) + 1] - table_[static_cast<std::size_t>(i)]);
 }
 
+WavetableSet::WavetableSet(const std::vector<double>& harmonics) {
+    for (std::size_t count = harmonics.size(); count >= 1; count = count * 7 / 10) {
+        counts_.push_back(count);
+        tables_.emplace_back(std::vector<double>(
+            harmonics.begin(), harmonics.begin() + static_cast<std::ptrdiff_t>(count)));
+        if (count == 1)
+            break;
+    }
+}
+
+const Wavetable& WavetableSet::forPitch(double hz) const {
+    constexpr double kTopHz = 17000.0;
+    const double allowed = kTopHz / (hz * 1.03);
+    for (std::size_t i = 0; i < counts_.size(); ++i)
+        if (static_cast<double>(counts_[i]) <= allowed)
+            return tables_[i];
+    return tables_.back();
+}
+
 std::vector<double> harmonicSeries(int count, double rolloff, bool oddOnly) {
     std::vector<double> h(static_cast<std::size_t>(count), 0.0);
     for (int n = 1; n <= count; ++n)

@@ -50,6 +50,19 @@ class Wavetable {
     std::vector<float> table_;
 };
 
+// One waveform at several bandwidths: a high note reads a table with fewer harmonics, so no
+// harmonic lies above the audible band and folds back as a harsh alias.
+class WavetableSet {
+  public:
+    explicit WavetableSet(const std::vector<double>& harmonics);
+    // The table for a note at hz (with room for a little vibrato and detune).
+    const Wavetable& forPitch(double hz) const;
+
+  private:
+    std::vector<std::size_t> counts_; // harmonics in each table, falling
+    std::vector<Wavetable> tables_;
+};
+
 // Amplitudes 1/n^rolloff for n = 1..count; oddOnly leaves out even harmonics.
 std::vector<double> harmonicSeries(int count, double rolloff, bool oddOnly = false);
 
