@@ -62,23 +62,22 @@ MainWindow::MainWindow(EditorPaths paths, Dialogs& dialogs, QWidget* parent)
     showHighscoreButton_->setObjectName("Command1");
     connect(showHighscoreButton_, &QPushButton::clicked, this, &MainWindow::openHighscoreViewer);
 
-    auto* settingsRow = new QHBoxLayout;
-    settingsRow->addWidget(ingameGroup_, 1);
-    settingsRow->addWidget(othersGroup_, 1);
-    auto* enemyGrid = new QGridLayout;
+    // Settings on top, the enemies below, all in two aligned columns.
+    auto* groups = new QGridLayout;
+    groups->addWidget(ingameGroup_, 0, 0);
+    groups->addWidget(othersGroup_, 0, 1);
     for (int kind = 0; kind < common::kEnemyKinds; ++kind) {
-        enemyGrid->addWidget(enemyGroups_[static_cast<std::size_t>(kind)], kind / 2, kind % 2);
+        groups->addWidget(enemyGroups_[static_cast<std::size_t>(kind)], 1 + kind / 2, kind % 2);
     }
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
     buttonRow->addWidget(showHighscoreButton_);
     auto* layout = new QVBoxLayout(central);
-    layout->setSizeConstraint(QLayout::SetFixedSize); // sized to its captions in either language
-    layout->addLayout(settingsRow);
-    layout->addLayout(enemyGrid);
+    layout->addLayout(groups);
     layout->addLayout(buttonRow);
 
     buildMenus();
+    QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize); // fits either language
 
     viewer_ = std::make_unique<HighscoreViewer>(paths_.root(), dialogs_);
     connect(viewer_.get(), &HighscoreViewer::closed, this, [this] { setEnabled(true); });
