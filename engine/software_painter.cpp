@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -140,6 +141,29 @@ void blendRun(std::uint32_t* row, int count, std::uint32_t c) {
     }
 }
 
+// A bilinear sample of texels a, b (upper row) and c, d (lower row), tinted when `Tinted`,
+// over `dst`. Wholly transparent neighbourhoods (most of a sprite's box) cost nothing, wholly
+// opaque ones need no blending.
+template <bool Tinted>
+inline std::uint32_t shade(std::uint32_t dst, std::uint32_t a, std::uint32_t b, std::uint32_t c,
+                           std::uint32_t d, std::uint32_t wu, std::uint32_t wv,
+                           std::uint32_t tint) {
+    if (((a | b | c | d) >> 24) == 0)
+        return dst;
+#if defined(__SSE2__)
+    if constexpr (!Tinted) {
+        return (a & b & c & d) >= 0xFF000000u ? bilinear(a, b, c, d, wu, wv)
+                                              : bilinearOver(dst, a, b, c, d, wu, wv, nullptr);
+    } else {
+        const __m128i factors = tintFactors(tint);
+        return bilinearOver(dst, a, b, c, d, wu, wv, &factors);
+    }
+#else
+    const std::uint32_t texel = bilinear(a, b, c, d, wu, wv);
+    return blendPixel(dst, Tinted ? modulate(texel, tint) : texel);
+#endif
+}
+
 enum class Sampling { None, Nearest, Bilinear };
 enum class Tint { None, Constant, Gradient };
 
@@ -222,6 +246,10 @@ class SoftwarePainter final : public Painter {
             return;
         }
         settle();
+        if (cornersEqual(colors) && x2 > x1 && y2 > y1) {
+            blitScaled(p, x1, y1, x2, y2, colors.topLeft);
+            return;
+        }
         const Parallelogram q = makeParallelogram(x1, y1, x2, y1, x1, y2);
         raster(q, &p, colors);
     }
@@ -314,6 +342,63 @@ class SoftwarePainter final : public Painter {
             } else {
                 for (int x = xa; x < xb; ++x)
                     dst[x] = blend(dst[x], modulate(src[x], tint));
+            }
+        }
+    }
+
+    // Where a canvas pixel samples the picture along one axis: two texels and the weight of the
+    // second (0..255).
+    struct Tap {
+        int first = 0, second = 0;
+        std::uint32_t weight = 0;
+    };
+
+    static Tap tapAt(double position, int size, bool filtered) {
+        if (!filtered) {
+            const int i = std::clamp(int(std::floor(position)), 0, size - 1);
+            return {i, i, 0};
+        }
+        const double f = position - 0.5, whole = std::floor(f);
+        const int i = int(whole);
+        return {std::clamp(i, 0, size - 1), std::clamp(i + 1, 0, size - 1),
+                std::uint32_t((f - whole) * 256.0) & 255};
+    }
+
+    // An upright picture at another size: the sample positions of each column are worked out
+    // once, not per pixel.
+    void blitScaled(const Picture& p, float x1, float y1, float x2, float y2, Color tint) {
+        const int xa = std::max(0, firstPixel(x1)), xb = std::min(canvas_.width, firstPixel(x2));
+        const int ya = std::max(0, firstPixel(y1)), yb = std::min(canvas_.height, firstPixel(y2));
+        if (xa >= xb || ya >= yb || (tint >> 24) == 0)
+            return;
+        const int tw = p.image.width, th = p.image.height;
+        const double sx = double(tw) / (double(x2) - x1), sy = double(th) / (double(y2) - y1);
+        columns_.resize(std::size_t(xb - xa));
+        for (int x = xa; x < xb; ++x)
+            columns_[std::size_t(x - xa)] = tapAt((x + 0.5 - x1) * sx, tw, p.filtered);
+        const bool plain = tint == kWhite;
+        for (int y = ya; y < yb; ++y) {
+            const Tap r = tapAt((y + 0.5 - y1) * sy, th, p.filtered);
+            const std::uint32_t* r0 = p.image.pixels.data() + std::size_t(r.first) * tw;
+            const std::uint32_t* r1 = p.image.pixels.data() + std::size_t(r.second) * tw;
+            std::uint32_t* out = canvas_.pixels.data() + std::size_t(y) * canvas_.width + xa;
+            const Tap* col = columns_.data();
+            const int n = xb - xa;
+            if (!p.filtered) {
+                for (int i = 0; i < n; ++i) {
+                    const std::uint32_t texel = r0[col[i].first];
+                    out[i] = blendPixel(out[i], plain ? texel : modulate(texel, tint));
+                }
+            } else if (plain) {
+                for (int i = 0; i < n; ++i)
+                    out[i] =
+                        shade<false>(out[i], r0[col[i].first], r0[col[i].second], r1[col[i].first],
+                                     r1[col[i].second], col[i].weight, r.weight, tint);
+            } else {
+                for (int i = 0; i < n; ++i)
+                    out[i] =
+                        shade<true>(out[i], r0[col[i].first], r0[col[i].second], r1[col[i].first],
+                                    r1[col[i].second], col[i].weight, r.weight, tint);
             }
         }
     }
@@ -411,25 +496,10 @@ class SoftwarePainter final : public Painter {
                             cc = texels[std::size_t(v1) * tw + u0];
                             d = texels[std::size_t(v1) * tw + u1];
                         }
-                        // Wholly transparent neighbourhoods (most of a sprite's box) cost nothing.
-                        if (((a | b | cc | d) >> 24) == 0)
-                            continue;
                         const auto wu = std::uint32_t(u >> 8) & 255,
                                    wv = std::uint32_t(v >> 8) & 255;
-#if defined(__SSE2__)
-                        if constexpr (T == Tint::None) {
-                            // Inside an opaque area the sample is opaque: nothing to blend.
-                            row[x] = (a & b & cc & d) >= 0xFF000000u
-                                         ? bilinear(a, b, cc, d, wu, wv)
-                                         : bilinearOver(row[x], a, b, cc, d, wu, wv, nullptr);
-                        } else {
-                            const __m128i factors = tintFactors(c);
-                            row[x] = bilinearOver(row[x], a, b, cc, d, wu, wv, &factors);
-                        }
+                        row[x] = shade<T != Tint::None>(row[x], a, b, cc, d, wu, wv, c);
                         continue;
-#else
-                        texel = bilinear(a, b, cc, d, wu, wv);
-#endif
                     }
                     row[x] = blendPixel(row[x], T == Tint::None ? texel : modulate(texel, c));
                 }
@@ -438,6 +508,7 @@ class SoftwarePainter final : public Painter {
     }
 
     Image& canvas_;
+    std::vector<Tap> columns_;
     bool clearPending_ = false;
     Color clearColor_ = 0xFF000000u;
 };
