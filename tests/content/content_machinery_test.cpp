@@ -76,6 +76,31 @@ TEST(LoopAudio, FilteringALoopKeepsItPeriodic) {
         EXPECT_NEAR(looped[i], steady.process(period[i]), 1e-4) << i;
 }
 
+// Strength of harmonic k in one cycle of a table.
+double harmonic(const Wavetable& table, int k) {
+    constexpr int n = 4096;
+    double re = 0, im = 0;
+    for (int i = 0; i < n; ++i) {
+        const double v = table.at(static_cast<double>(i) / n);
+        re += v * std::cos(2 * kPi * k * i / n);
+        im += v * std::sin(2 * kPi * k * i / n);
+    }
+    return 2 * std::hypot(re, im) / n;
+}
+
+TEST(Waveforms, HighNotesCarryNoHarmonicsAboveTheAudibleBand) {
+    const WavetableSet saw(harmonicSeries(40, 1.0));
+    for (double hz : {55.0, 440.0, 1500.0, 4000.0}) {
+        const Wavetable& table = saw.forPitch(hz);
+        const int highest = static_cast<int>(18000.0 / hz);
+        EXPECT_GT(harmonic(table, 1), 0.3) << hz;
+        for (int k = highest + 1; k <= 40; ++k)
+            EXPECT_LT(harmonic(table, k), 1e-3) << hz << " Hz, harmonic " << k;
+    }
+    // A low note keeps its full brightness.
+    EXPECT_GT(harmonic(saw.forPitch(55.0), 40), 0.01);
+}
+
 TEST(Loudness, PeakAndRmsNormalisationHitTheirTargetsWithoutClipping) {
     Audio a(44100, 2, true);
     for (std::size_t i = 0; i < a.frames(); ++i) {
