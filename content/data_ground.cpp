@@ -11,8 +11,9 @@ namespace content::data {
 
 namespace {
 
-// The region a fly can roam is measured with this much room around it.
-constexpr float kRoamClearance = 45.0f;
+// The region a fly can roam is measured with this much room around it; a map of narrow
+// passages is measured with less.
+constexpr float kRoamClearances[] = {45.0f, 35.0f, 25.0f, 12.0f};
 
 } // namespace
 
@@ -99,12 +100,18 @@ Ground::Ground(std::vector<std::uint8_t> wall) : clearance_(wall.size()), region
     for (float& d : clearance_)
         d /= 3.0f;
 
-    // The main region: the largest 4-connected area with room for the fly.
+    for (float room : kRoamClearances)
+        if (markMainRegion(room))
+            break;
+}
+
+bool Ground::markMainRegion(float room) {
+    // The main region: the largest 4-connected area with `room` around every point.
     std::vector<int> label(clearance_.size(), 0);
     int best = 0, bestSize = 0, next = 0;
     std::deque<std::size_t> queue;
     for (std::size_t start = 0; start < clearance_.size(); ++start) {
-        if (label[start] != 0 || clearance_[start] < kRoamClearance)
+        if (label[start] != 0 || clearance_[start] < room)
             continue;
         ++next;
         int size = 0;
@@ -120,7 +127,7 @@ Ground::Ground(std::vector<std::uint8_t> wall) : clearance_(wall.size()), region
                 if (nx[k] < 0 || ny[k] < 0 || nx[k] >= kWidth || ny[k] >= kHeight)
                     continue;
                 const std::size_t n = index(nx[k], ny[k]);
-                if (label[n] == 0 && clearance_[n] >= kRoamClearance) {
+                if (label[n] == 0 && clearance_[n] >= room) {
                     label[n] = next;
                     queue.push_back(n);
                 }
@@ -133,6 +140,7 @@ Ground::Ground(std::vector<std::uint8_t> wall) : clearance_(wall.size()), region
     }
     for (std::size_t i = 0; i < label.size(); ++i)
         region_[i] = best != 0 && label[i] == best ? 1 : 0;
+    return best != 0;
 }
 
 double Ground::clearance(int x, int y) const {

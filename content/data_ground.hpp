@@ -46,6 +46,7 @@ class Ground {
 
   private:
     Ground(std::vector<std::uint8_t> wall);
+    bool markMainRegion(float room); // false when no point has that much room
     std::optional<Spot> nearestSpot(Spot wanted, const Placement& placement, double room,
                                     double apart) const;
     std::size_t index(int x, int y) const {
