@@ -29,33 +29,47 @@ std::vector<float> Instruments::voice(const WavetableSet& waveform, double hz, d
     const double detune = std::pow(2.0, shape.detuneCents / 1200.0);
     const bool twin = shape.detuneCents != 0;
     double phaseA = 0, phaseB = 0.37; // offset so the twin does not start in phase
-    double lowA = 0, lowB = 0, coefficient = 0;
-    for (std::size_t i = 0; i < frames; ++i) {
-        const double t = seconds(i);
-        if ((i & 31) == 0) {
-            const double k = std::min(1.0, t / std::max(shape.brightSeconds, 1e-3));
-            const double bright = shape.brightStart + (shape.brightEnd - shape.brightStart) * k;
-            const double cutoff = std::min(hz * bright, 16000.0);
-            coefficient = 1.0 - std::exp(-2.0 * kPi * cutoff / kSampleRate);
-        }
+    double lowA = 0, lowB = 0;
+    // Slow controls (brightness, vibrato, envelope, tremolo) are computed once per block and
+    // the amplitude ramps linearly across it: smooth, and far fewer transcendental calls.
+    constexpr std::size_t kBlock = 32;
+    auto amplitudeAt = [&](double t) {
+        double amp = velocity * shape.amplitude.level(t, noteSeconds);
+        if (shape.tremoloDepth > 0)
+            amp *= 1.0 - shape.tremoloDepth * 0.5 * (1.0 - std::cos(2 * kPi * shape.tremoloHz * t));
+        return amp;
+    };
+    double ampStart = amplitudeAt(0);
+    for (std::size_t block = 0; block < frames; block += kBlock) {
+        const double t = seconds(block);
+        const double k = std::min(1.0, t / std::max(shape.brightSeconds, 1e-3));
+        const double bright = shape.brightStart + (shape.brightEnd - shape.brightStart) * k;
+        const double cutoff = std::min(hz * bright, 16000.0);
+        const double coefficient = 1.0 - std::exp(-2.0 * kPi * cutoff / kSampleRate);
         double f = hz;
         if (shape.vibratoCents != 0 && t > shape.vibratoDelay) {
             const double depth = std::min(1.0, (t - shape.vibratoDelay) / 0.3);
             f *= std::pow(2.0, depth * shape.vibratoCents / 1200.0 *
                                    std::sin(2 * kPi * shape.vibratoHz * t));
         }
-        phaseA += f / kSampleRate;
-        double v = table.at(phaseA);
-        if (twin) {
-            phaseB += f * detune / kSampleRate;
-            v = 0.5 * (v + table.at(phaseB));
+        const double stepA = f / kSampleRate, stepB = f * detune / kSampleRate;
+        const std::size_t end = std::min(frames, block + kBlock);
+        const double ampEnd = amplitudeAt(seconds(end));
+        const double ampStep = (ampEnd - ampStart) / static_cast<double>(end - block);
+        double amp = ampStart;
+        for (std::size_t i = block; i < end; ++i) {
+            phaseA += stepA;
+            double v = table.at(phaseA);
+            if (twin) {
+                phaseB += stepB;
+                v = 0.5 * (v + table.at(phaseB));
+            }
+            lowA += coefficient * (v - lowA);
+            lowB += coefficient * (lowA - lowB);
+            out[i] = static_cast<float>(lowB * amp);
+            amp += ampStep;
         }
-        lowA += coefficient * (v - lowA);
-        lowB += coefficient * (lowA - lowB);
-        double amp = velocity * shape.amplitude.level(t, noteSeconds);
-        if (shape.tremoloDepth > 0)
-            amp *= 1.0 - shape.tremoloDepth * 0.5 * (1.0 - std::cos(2 * kPi * shape.tremoloHz * t));
-        out[i] = static_cast<float>(lowB * amp);
+        ampStart = ampEnd;
     }
     return out;
 }

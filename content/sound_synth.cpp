@@ -178,10 +178,19 @@ std::vector<float> additiveVoice(double hz, double noteSeconds,
             }
         }
     }
+    // The envelope is evaluated every 32 frames and ramped linearly between.
     std::vector<float> out(frames);
-    for (std::size_t i = 0; i < frames; ++i)
-        out[i] = static_cast<float>(
-            sum[i] * envelope.level(static_cast<double>(i) / kSampleRate, noteSeconds));
+    constexpr std::size_t kBlock = 32;
+    double start = envelope.level(0, noteSeconds);
+    for (std::size_t block = 0; block < frames; block += kBlock) {
+        const std::size_t end = std::min(frames, block + kBlock);
+        const double finish = envelope.level(static_cast<double>(end) / kSampleRate, noteSeconds);
+        const double step = (finish - start) / static_cast<double>(end - block);
+        double level = start;
+        for (std::size_t i = block; i < end; ++i, level += step)
+            out[i] = static_cast<float>(sum[i] * level);
+        start = finish;
+    }
     return out;
 }
 
