@@ -11,6 +11,36 @@ namespace {
 
 using namespace pixel;
 
+// One row of a turned or scaled picture, bilinear: texel positions step in 16.16 fixed point
+// from (u, v), already shifted to texel centres. Kept apart so its few values stay in registers.
+template <bool Tinted>
+void bilinearSpan(std::uint32_t* out, int count, std::int32_t u, std::int32_t v, std::int32_t du,
+                  std::int32_t dv, const std::uint32_t* texels, int tw, int th,
+                  std::uint32_t tint) {
+    const std::size_t stride = std::size_t(tw);
+    const unsigned lastU = unsigned(tw - 1), lastV = unsigned(th - 1);
+    for (int i = 0; i < count; ++i, u += du, v += dv) {
+        const int iu = u >> 16, iv = v >> 16;
+        std::uint32_t a, b, c, d;
+        if (unsigned(iu) < lastU && unsigned(iv) < lastV) {
+            const std::uint32_t* r0 = texels + std::size_t(iv) * stride + unsigned(iu);
+            a = r0[0];
+            b = r0[1];
+            c = r0[stride];
+            d = r0[stride + 1];
+        } else { // the outer half texel repeats the edge
+            const int u0 = std::clamp(iu, 0, tw - 1), u1 = std::clamp(iu + 1, 0, tw - 1);
+            const int v0 = std::clamp(iv, 0, th - 1), v1 = std::clamp(iv + 1, 0, th - 1);
+            a = texels[std::size_t(v0) * stride + u0];
+            b = texels[std::size_t(v0) * stride + u1];
+            c = texels[std::size_t(v1) * stride + u0];
+            d = texels[std::size_t(v1) * stride + u1];
+        }
+        out[i] = shade<Tinted>(out[i], a, b, c, d, std::uint32_t(u >> 8) & 255,
+                               std::uint32_t(v >> 8) & 255, tint);
+    }
+}
+
 enum class Sampling { None, Nearest, Bilinear };
 enum class Tint { None, Constant, Gradient };
 
@@ -307,6 +337,11 @@ class SoftwarePainter final : public Painter {
             const float sa = s0 + float(xa - x0) * q.dsdx, ta = t0 + float(xa - x0) * q.dtdx;
             auto u = std::int32_t(std::lround(double(sa) * uScale)) - half;
             auto v = std::int32_t(std::lround(double(ta) * vScale)) - half;
+            if constexpr (S == Sampling::Bilinear && T != Tint::Gradient) {
+                bilinearSpan<T == Tint::Constant>(row + xa, xb - xa + 1, u, v, du, dv, texels, tw,
+                                                  th, colors.topLeft);
+                continue;
+            }
             for (int x = xa; x <= xb; ++x, u += du, v += dv) {
                 std::uint32_t c = colors.topLeft;
                 if constexpr (T == Tint::Gradient) {
