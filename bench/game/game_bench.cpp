@@ -1,0 +1,158 @@
+// game-bench [TREE]: measures the game on a private copy of an installation tree (default: the
+// build's tree), headless and silent. Prints `name value unit` lines:
+//   startup_to_first_frame  start-up with the whole catalogue until the first frame is presented
+//   busy_frame_median       a playing frame on map 7 with ten enemies, all level objects and HUD
+//   gameplay_steps_median   the gameplay steps of such a frame alone
+//   peak_memory             the process's peak resident memory
+// The _cpu lines give the same in CPU time of the game's thread.
+#include "common/options_file.hpp"
+#include "common/text_lines.hpp"
+#include "game/shell/frame_loop.hpp"
+#include "game/shell/game_state.hpp"
+#include "game/shell/startup.hpp"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <sys/resource.h>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// CPU time of this thread: on a shared, busy machine it shows the work itself, while the
+// wall-clock figures include the time other processes had the cores.
+double cpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+// A copy of the tree that starts straight into a busy level 1 on map 7.
+bool prepareTree(const fs::path& source, const fs::path& copy) {
+    std::error_code ec;
+    fs::remove_all(copy, ec);
+    fs::create_directories(copy / "bin", ec);
+    for (const char* folder : {"gfx", "sound", "levels", "highscore"})
+        if (fs::exists(source / folder))
+            fs::copy(source / folder, copy / folder, fs::copy_options::recursive, ec);
+    fs::create_directories(copy / "levels", ec);
+    fs::create_directories(copy / "screenshots", ec);
+    const fs::path options = copy / "bin" / "Brimzel.ini";
+    if (fs::exists(source / "bin" / "Brimzel.ini"))
+        fs::copy_file(source / "bin" / "Brimzel.ini", options, ec);
+    else if (!common::writeDefaultOptionsFile(options))
+        return false;
+    auto lines = common::readTextLines(options, 40);
+    if (!lines || lines.value().size() < 31)
+        return false;
+    lines.value()[9] = "GamePosition:200";
+    if (!common::writeTextLines(options, lines.value()))
+        return false;
+
+    std::vector<std::string> level = {
+        ">> Brimzel Level File <<", "map:map7",   "FlyX:200",  "FlyY:600",  "GravitationX:442",
+        "GravitationY:385",         "bubbles:40", "minutes:9", "seconds:0", "enemy:10"};
+    for (int i = 0; i < 10; ++i) {
+        level.push_back("enemyindex:" + std::to_string(i % 4 + 1));
+        level.push_back("enemyx:" + std::to_string(100 + 70 * i));
+        level.push_back("enemyy:" + std::to_string(100 + 55 * i));
+        level.push_back("enemyangle:" + std::to_string(36 * i));
+    }
+    return common::writeTextLines(copy / "levels" / "level1.lev", level).ok();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const fs::path source = argc > 1 ? fs::path(argv[1]) : fs::path(BRIMZEL_TREE);
+    const fs::path copy = fs::temp_directory_path() / ("brimzel-bench-" + std::to_string(getpid()));
+    if (!prepareTree(source, copy)) {
+        std::fprintf(stderr, "game-bench: cannot prepare a copy of %s\n", source.c_str());
+        return 1;
+    }
+    std::error_code ec;
+    const fs::path previous = fs::current_path();
+    fs::current_path(copy, ec);
+
+    GameState state;
+    StartupSettings settings;
+    settings.root = copy;
+    settings.headless = true;
+    settings.audioOutput = audio::Output::Buffer;
+    settings.scriptedFrameMs = 16.0f;
+
+    const Clock::time_point start = Clock::now();
+    const double startCpu = cpuMs();
+    const auto started = startGame(state, settings);
+    if (!started) {
+        std::fprintf(stderr, "game-bench: %s\n", started.message().c_str());
+        return 1;
+    }
+    runFrame(state);
+    const double startupMs = msSince(start);
+    const double startupCpuMs = cpuMs() - startCpu;
+    if (state.screenState != 200 || state.enemyCount != 10)
+        std::fprintf(stderr, "game-bench: not playing the busy level (state %d, %d enemies)\n",
+                     state.screenState, state.enemyCount);
+
+    // Fly around so the fly, the enemies and the HUD change every frame.
+    const int keys[] = {engine::key::Right, engine::key::Down, engine::key::Left, engine::key::Up};
+    std::vector<double> frames;
+    std::vector<double> frameCpu;
+    for (int i = 0; i < 600 && state.screenState == 200; ++i) {
+        if (i % 30 == 0) {
+            for (int k : keys)
+                state.engine->setKey(k, false);
+            state.engine->setKey(keys[(i / 30) % 4], true);
+        }
+        state.energy = 100; // keep the level going
+        const Clock::time_point t = Clock::now();
+        const double c = cpuMs();
+        runFrame(state);
+        frameCpu.push_back(cpuMs() - c);
+        frames.push_back(msSince(t));
+    }
+
+    std::vector<double> steps;
+    std::vector<double> stepCpu;
+    for (int i = 0; i < 2000 && state.screenState == 200; ++i) {
+        state.energy = 100;
+        const Clock::time_point t = Clock::now();
+        const double c = cpuMs();
+        runPlaySteps(state);
+        stepCpu.push_back(cpuMs() - c);
+        steps.push_back(msSince(t));
+    }
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+
+    std::printf("startup_to_first_frame %.3f s\n", startupMs / 1000.0);
+    std::printf("startup_to_first_frame_cpu %.3f s\n", startupCpuMs / 1000.0);
+    std::printf("busy_frame_median %.3f ms\n", median(frames));
+    std::printf("busy_frame_median_cpu %.3f ms\n", median(frameCpu));
+    std::printf("gameplay_steps_median %.4f ms\n", median(steps));
+    std::printf("gameplay_steps_median_cpu %.4f ms\n", median(stepCpu));
+    std::printf("peak_memory %.1f MB\n", usage.ru_maxrss / 1024.0);
+
+    state.bLoop = false;
+    fs::current_path(previous, ec);
+    fs::remove_all(copy, ec);
+    return 0;
+}
