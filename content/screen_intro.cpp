@@ -305,7 +305,7 @@ void writeCredits(const Context& ctx) {
     writeCreditsPage(
         ctx, 4, "Úrovně · Levels",
         {{"Návrh úrovní · Level design", {"Tomáš Brázda", "Lucie Králová"}},
-         {"Testování · Testing", {"Petra Dvořáková", "Ondřej Malý", "a celá rodina Hor"}},
+         {"Testování · Testing", {"Petra Dvořáková", "Ondřej Malý", "a celá rodina Horových"}},
          {"Překlad · Translation", {"Klára Veselá"}}},
         false);
     writeCreditsPage(ctx, 5, "Díky! · Thanks!",

@@ -166,12 +166,19 @@ void writeStory(const Context& ctx, int map, const std::string& lang) {
     const std::string bye = lang == "cz" ? "Hodně štěstí, Brimzele!" : "Good luck, Brimzel!";
 
     const double gap = 22;
-    double contentHeight = art::measureText(chapterText, chapter).height + 8 +
-                           art::measureText(story.title, title).height + 44;
-    for (const std::string& p : story.paragraphs)
-        contentHeight += art::measureText(p, body).height + gap;
-    contentHeight += art::measureText(bye, farewell).height;
-    // Map 1's pages are loaded at 800 × 632; the others are as tall as their story.
+    const auto measure = [&] {
+        double total = art::measureText(chapterText, chapter).height + 8 +
+                       art::measureText(story.title, title).height + 44;
+        for (const std::string& p : story.paragraphs)
+            total += art::measureText(p, body).height + gap;
+        return total + art::measureText(bye, farewell).height;
+    };
+    double contentHeight = measure();
+    // Map 1's pages are loaded at 800 × 632: a longer story sets its body a little smaller.
+    while (map == 1 && contentHeight > 632 - 60 && body.size > 14) {
+        body.size -= 0.5;
+        contentHeight = measure();
+    }
     const int height = map == 1 ? 632 : static_cast<int>(std::ceil(contentHeight)) + 80;
 
     art::Surface s = art::makeSurface(width, height);
