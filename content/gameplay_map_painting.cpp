@@ -1108,8 +1108,43 @@ void factoryDetails(cairo_t* cr) {
     }
 }
 
+// The gravitation point shows as a swirl, the same mark the tutorial teaches, so players see
+// the danger before the alert sounds.
+void gravityVortex(cairo_t* cr, double cx, double cy, std::uint64_t seed) {
+    art::setRadial(
+        cr, cx, cy, 0, 66,
+        {{0, {0.08, 0, 0.1, 0.75}}, {0.35, {0.45, 0.05, 0.3, 0.4}}, {1, {0.9, 0.2, 0.4, 0}}});
+    cairo_arc(cr, cx, cy, 66, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int arm = 0; arm < 4; ++arm) {
+        const double start = arm * M_PI / 2;
+        for (int k = 0; k < 40; ++k) {
+            const double t0 = k / 40.0, t1 = (k + 1) / 40.0;
+            const double a0 = start + t0 * 5.0, a1 = start + t1 * 5.0;
+            const double r0 = 6 + t0 * 52, r1 = 6 + t1 * 52;
+            cairo_move_to(cr, cx + r0 * std::cos(a0), cy + r0 * std::sin(a0));
+            cairo_line_to(cr, cx + r1 * std::cos(a1), cy + r1 * std::sin(a1));
+            cairo_set_line_width(cr, 1 + 3.5 * (1 - t0));
+            art::setColor(cr, {1, 0.75, 0.9, 0.55 * std::sin(t0 * M_PI)});
+            cairo_stroke(cr);
+        }
+    }
+    Random r(seed);
+    for (int i = 0; i < 24; ++i) {
+        const double a = r.range(0, 2 * M_PI), d = r.range(12, 60);
+        art::setColor(cr, {1, 0.85, 0.95, r.range(0.3, 0.7)});
+        cairo_arc(cr, cx + d * std::cos(a), cy + d * std::sin(a), r.range(0.8, 2), 0, 2 * M_PI);
+        cairo_fill(cr);
+    }
+    art::setRadial(cr, cx, cy, 0, 9, {{0, {0, 0, 0, 0.9}}, {1, {0.1, 0, 0.1, 0}}});
+    cairo_arc(cr, cx, cy, 9, 0, 2 * M_PI);
+    cairo_fill(cr);
+}
+
 // Light and details laid over the walls, so the scene's light falls on them too.
 void finishScene(cairo_t* cr, const MapLayout& layout) {
+    gravityVortex(cr, layout.gravity.x, layout.gravity.y, 900 + layout.number);
     switch (layout.number) {
     case 1:
         cairo_save(cr);
