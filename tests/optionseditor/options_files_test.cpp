@@ -57,6 +57,10 @@ TEST_F(OptionsEditorFiles, AnotherLanguageTicksEnglishKeepsTheCaptionsAndIsWritt
     EXPECT_EQ(child<QGroupBox>("Frame1")->title(), QString("Nastavení ve hře"));
     EXPECT_EQ(child<QAction>("mnuSave")->text(), QString("Uložit nastavení"));
     EXPECT_EQ(saveAs("de.ini")[2], "GameLanguage:de");
+    // Notices follow the captions shown rather than going blank.
+    typeInto("Text1", "x");
+    QTest::keyClick(child<QLineEdit>("Text1"), Qt::Key_Return);
+    EXPECT_EQ(dialogs.notices, QStringList({"Zadávajte pouze čísla"}));
 
     // English captions stay when a "de" file is opened after an "en" one.
     click("Check10");
