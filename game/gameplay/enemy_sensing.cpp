@@ -80,6 +80,19 @@ void bounceOffWalls(GameState& s, int slot, engine::TextureId mask) {
     }
 }
 
+// The border turns look at the drawn heading, but an enemy travels along its target heading;
+// in the middle of a turn the two differ and the enemy can slip over a border unseen. Once
+// its centre is outside the play field it heads back towards the middle.
+void returnToField(GameState& s, int slot) {
+    const double x = s.enemyX[slot];
+    const double y = s.enemyY[slot];
+    if (s.enemyFollowing[slot] || (x >= 0 && x <= 860 && y >= 0 && y <= 768))
+        return;
+    s.enemyTargetAngle[slot] = chaseDirection(430 - x, 384 - y);
+    s.enemyTurning[slot] = true;
+    chooseShorterTurn(s, slot, true);
+}
+
 std::int16_t chaseSoundCase(std::int16_t kind) {
     switch (kind) {
     case 2:
@@ -148,6 +161,7 @@ void enemySensingStep(GameState& s) {
         s.enemyDistance[i] = std::hypot(s.enemyDX[i], s.enemyDY[i]);
         bounceOffBorders(s, i);
         bounceOffWalls(s, i, mask);
+        returnToField(s, i);
 
         if (s.enemyDistance[i] < s.enemyReaction[i] && !s.enemySleeping[i] &&
             !s.enemyFollowing[i]) {

@@ -154,3 +154,18 @@ TEST(Enemies, RandomTurnEveryEightSecondsIsRepeatable) {
     EXPECT_EQ(first, run());
     EXPECT_FALSE(first[0] == first[1] && first[1] == first[2]) << "each enemy draws anew";
 }
+
+TEST(Enemies, EnemyThatSlippedOutOfTheFieldComesBack) {
+    Fixture f;
+    addWasp(f, 1, 900, 384, 90); // beyond the right border, heading further out
+    addWasp(f, 2, 300, -60, 0);  // above the top, heading up
+    f.state.enemySpeed[1] = f.state.enemySpeed[2] = 0.1;
+    f.e().setElapsed(16);
+    for (int i = 0; i < 100; ++i) {
+        f.e().advance(16);
+        gameplay::enemySensingStep(f.state);
+        gameplay::enemyMotionStep(f.state);
+    }
+    EXPECT_LT(f.state.enemyX[1], 860);
+    EXPECT_GT(f.state.enemyY[2], 0);
+}
