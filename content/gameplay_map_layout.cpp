@@ -161,13 +161,12 @@ MapLayout meadow() {
     l.walls.push_back(box(676, 560, 204, 228, M::Brick, 6)); // barn
     l.walls.push_back(
         polygon({{656, 574}, {778, 500}, {880, 552}, {880, 592}, {656, 592}}, M::Roof));
-    // An oak on the left: trunk on the ground, crown in the sky.
+    // An oak on the left and a hot-air balloon, both low enough that the sun passes above them.
     l.walls.push_back(
-        polygon({{40, 470}, {62, 440}, {70, 280}, {118, 280}, {124, 440}, {150, 470}}, M::Trunk));
-    l.walls.push_back(disc(96, 190, 112, M::Hedge));
-    // A hot-air balloon over the meadow, its basket hanging below.
-    l.walls.push_back(disc(610, 170, 70, M::Balloon));
-    l.walls.push_back(box(592, 262, 36, 28, M::Wicker, 4));
+        polygon({{44, 470}, {66, 440}, {74, 380}, {122, 380}, {128, 440}, {154, 470}}, M::Trunk));
+    l.walls.push_back(disc(100, 300, 100, M::Hedge));
+    l.walls.push_back(disc(610, 256, 66, M::Balloon));
+    l.walls.push_back(box(592, 344, 36, 28, M::Wicker, 4));
     return l;
 }
 

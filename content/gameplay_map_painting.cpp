@@ -1251,9 +1251,9 @@ void finishScene(cairo_t* cr, const MapLayout& layout) {
         cairo_set_line_width(cr, 1.5);
         art::setColor(cr, hex(0x4a3018));
         for (auto [x0, x1] :
-             {std::pair{566.0, 594.0}, {590.0, 604.0}, {630.0, 616.0}, {654.0, 626.0}}) {
-            cairo_move_to(cr, x0, 226);
-            cairo_line_to(cr, x1, 263);
+             {std::pair{586.0, 594.0}, {600.0, 604.0}, {620.0, 616.0}, {634.0, 626.0}}) {
+            cairo_move_to(cr, x0, 314);
+            cairo_line_to(cr, x1, 345);
         }
         cairo_stroke(cr);
         break;
