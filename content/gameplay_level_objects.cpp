@@ -118,9 +118,9 @@ void writeTree(const Context& ctx) {
             paintSolid(cr, wall, 2002, 0.0);
     // Branches from the trunk into the crown.
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    for (auto [x1, y1, x2, y2, w] : {std::tuple{236.0, 600.0, 150.0, 530.0, 16.0},
-                                     {236.0, 600.0, 360.0, 540.0, 16.0},
-                                     {236.0, 610.0, 250.0, 480.0, 18.0}}) {
+    for (auto [x1, y1, x2, y2, w] : {std::tuple{236.0, 600.0, 150.0, 555.0, 16.0},
+                                     {236.0, 600.0, 360.0, 560.0, 16.0},
+                                     {236.0, 610.0, 255.0, 500.0, 18.0}}) {
         cairo_move_to(cr, x1, y1);
         cairo_curve_to(cr, (x1 + x2) / 2, y1 - 10, x2, (y1 + y2) / 2, x2, y2);
         cairo_set_line_width(cr, w);
@@ -149,7 +149,7 @@ void writeTree(const Context& ctx) {
         const double a = r.range(0, 2 * M_PI), d = std::sqrt(r.uniform()) * q.radius;
         const double x = q.x + std::cos(a) * d, y = q.y + std::sin(a) * d;
         const double light =
-            std::clamp(0.5 - (y - 450) / 260 - (x - 250) / 900 + r.range(-0.25, 0.25), 0.0, 1.0);
+            std::clamp(0.6 - (y - 470) / 240 - (x - 250) / 900 + r.range(-0.25, 0.25), 0.0, 1.0);
         cairo_save(cr);
         cairo_translate(cr, x, y);
         cairo_rotate(cr, r.range(0, M_PI));

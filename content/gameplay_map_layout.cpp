@@ -65,10 +65,11 @@ MapLayout garden() {
                                {340, 790}},
                               M::Trunk));
     // The crown hides the fly, so no bubble may lie behind it.
-    l.quiet.push_back(disc(250, 520, 110, M::Hedge));
-    l.quiet.push_back(disc(135, 540, 90, M::Hedge));
-    l.quiet.push_back(disc(375, 545, 95, M::Hedge));
-    l.quiet.push_back(disc(260, 470, 80, M::Hedge));
+    // The crown stays inside the tree picture, which starts at y 432.
+    l.quiet.push_back(disc(250, 542, 100, M::Hedge));
+    l.quiet.push_back(disc(135, 565, 85, M::Hedge));
+    l.quiet.push_back(disc(375, 565, 90, M::Hedge));
+    l.quiet.push_back(disc(262, 512, 68, M::Hedge));
     l.walls.push_back(box(-20, 300, 250, 66, M::Brick, 4));   // low brick wall on the lawn
     l.walls.push_back(box(620, 586, 260, 200, M::Hedge, 40)); // hedge, lower right
     l.walls.push_back(polygon({{448, 418},

@@ -337,6 +337,11 @@ TEST(GameplayArt, NoBubbleHidesUnderTheForegroundTreeOrOnTheBelt) {
                 ASSERT_LT(alphaAt(tree, x, y), 128)
                     << "bubble under the tree at " << x << "," << y + 432;
             }
+    // The crown is whole: nothing is cut off at the picture's top or right edge.
+    for (int x = 0; x < tree.width; ++x)
+        ASSERT_LT(alphaAt(tree, x, 0), 100) << "tree cut off at the top, x " << x;
+    for (int y = 0; y < tree.height; ++y)
+        ASSERT_LT(alphaAt(tree, tree.width - 1, y), 100) << "tree cut off at the side, y " << y;
     // Where the tree's trunk stands the fly stops.
     EXPECT_EQ(at(garden, 236, 700), red);
     const engine::Image factory = mask(7);
