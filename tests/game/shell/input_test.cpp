@@ -1,0 +1,189 @@
+// The input step's latches in each screen state.
+#include "../presentation/headless_game.hpp"
+#include "game/shell/input.hpp"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace k = engine::key;
+
+class Input : public ::testing::Test {
+  protected:
+    void SetUp() override { attachHeadlessEngine(s); }
+    // Holds a key for `frames` frames, then releases it for one frame, running the input step.
+    void press(int key, int frames = 1) {
+        s.engine->setKey(key, true);
+        runFrames(s, frames, [&] { HandleInput(s); });
+        s.engine->setKey(key, false);
+        runFrames(s, 1, [&] { HandleInput(s); });
+    }
+    GameState s;
+};
+
+TEST_F(Input, EscapePausesOnReleaseOnly) {
+    s.screenState = 200;
+    s.engine->setKey(k::Escape, true);
+    runFrames(s, 30, [&] { HandleInput(s); });
+    EXPECT_FALSE(s.paused);
+    s.engine->setKey(k::Escape, false);
+    runFrames(s, 1, [&] { HandleInput(s); });
+    EXPECT_TRUE(s.paused);
+    EXPECT_EQ(s.pausePanelWidth, 0);
+    EXPECT_DOUBLE_EQ(s.panelAlpha, 1.0);
+    EXPECT_EQ(s.pauseStart, s.engine->tick() - 16); // the tick of that frame
+    press(k::Escape, 5);
+    EXPECT_FALSE(s.paused);
+}
+
+TEST_F(Input, PauseChoicesWrapAndAct) {
+    s.screenState = 200;
+    press(k::Escape);
+    press(k::Down);
+    EXPECT_EQ(s.pauseSelection, 2);
+    press(k::Down);
+    press(k::Down);
+    EXPECT_EQ(s.pauseSelection, 1);
+    press(k::Up);
+    EXPECT_EQ(s.pauseSelection, 3);
+
+    // Give up outside the scenario marks the level as given up.
+    s.gameMode = 2;
+    press(k::Up);
+    EXPECT_EQ(s.pauseSelection, 2);
+    press(k::Enter, 10);
+    EXPECT_FALSE(s.paused);
+    EXPECT_TRUE(s.levelLost);
+    EXPECT_TRUE(s.gaveUp);
+
+    // Enter pressed and released while playing does nothing.
+    s.levelLost = false;
+    press(k::Enter);
+    EXPECT_FALSE(s.levelLost);
+    press(k::Escape);
+    EXPECT_TRUE(s.paused);
+
+    s.pauseSelection = 3;
+    press(k::Enter);
+    EXPECT_FALSE(s.paused);
+    EXPECT_TRUE(s.quitToMenu);
+    EXPECT_DOUBLE_EQ(s.endFade, 0.0);
+}
+
+TEST_F(Input, GivingUpAScenarioLevelIsAPlainLoss) {
+    s.screenState = 200;
+    s.gameMode = 1;
+    press(k::Escape);
+    press(k::Down);
+    press(k::Enter);
+    EXPECT_TRUE(s.levelLost);
+    EXPECT_FALSE(s.gaveUp);
+}
+
+TEST_F(Input, EscapeUnderATutorialPanelLeavesTheTutorialWithoutPausing) {
+    s.screenState = 200;
+    s.tutorialActive = true;
+    s.tutorialStep = 2;
+    s.tutorialPanelShown = true;
+    s.paused = true;
+    press(k::Escape, 4);
+    EXPECT_FALSE(s.tutorialActive);
+    EXPECT_FALSE(s.tutorialPanelShown);
+    EXPECT_FALSE(s.paused);
+    EXPECT_TRUE(s.tutorialLeft);
+    EXPECT_EQ(s.enemyWanderTick, s.engine->tick() - 16);
+    // The same release did not open the pause panel, nor does a later frame.
+    runFrames(s, 3, [&] { HandleInput(s); });
+    EXPECT_FALSE(s.paused);
+}
+
+TEST_F(Input, EnterUnderATutorialPanelGoesToTheNextStep) {
+    s.screenState = 200;
+    s.tutorialActive = true;
+    s.tutorialStep = 1;
+    s.tutorialPanelShown = true;
+    s.paused = true;
+    s.pausedTime = 700;
+    press(k::Enter, 3);
+    EXPECT_EQ(s.tutorialStep, 2);
+    EXPECT_EQ(s.tutorialDelay, 10000u);
+    EXPECT_EQ(s.pausedTime, 0u);
+    EXPECT_FALSE(s.paused);
+    EXPECT_EQ(s.tutorialStepStart, s.engine->tick() - 16);
+
+    s.tutorialStep = 3;
+    s.tutorialPanelShown = true;
+    s.paused = true;
+    press(k::Enter);
+    EXPECT_EQ(s.tutorialStep, 4);
+    EXPECT_EQ(s.enemyWanderTick, s.engine->tick() - 16);
+    EXPECT_TRUE(s.tutorialActive);
+
+    s.tutorialPanelShown = true;
+    s.paused = true;
+    press(k::Enter);
+    EXPECT_EQ(s.tutorialStep, 5);
+    EXPECT_FALSE(s.tutorialActive);
+}
+
+TEST_F(Input, TutorialArrowsCountWhileHeldInStepOne) {
+    s.screenState = 200;
+    s.tutorialActive = true;
+    s.tutorialStep = 1;
+    s.engine->setKey(k::Left, true);
+    s.engine->setKey(k::Down, true);
+    runFrames(s, 1, [&] { HandleInput(s); });
+    EXPECT_TRUE(s.arrowsPressed[1]);
+    EXPECT_FALSE(s.arrowsPressed[2]);
+    EXPECT_FALSE(s.arrowsPressed[3]);
+    EXPECT_TRUE(s.arrowsPressed[4]);
+}
+
+TEST_F(Input, IntroSkipsOnReleaseButNotFromTheLoadingScreen) {
+    s.screenState = 0;
+    s.introFading = false;
+    press(k::Space);
+    press(k::Enter);
+    EXPECT_FALSE(s.introSkip);
+    s.screenState = 3;
+    press(k::Escape, 20);
+    EXPECT_TRUE(s.introSkip);
+    EXPECT_TRUE(s.introFading);
+}
+
+TEST_F(Input, MenuKeysFireOnceHoweverLongHeld) {
+    s.screenState = 50;
+    int enters = 0;
+    s.engine->setKey(k::Enter, true);
+    runFrames(s, 40, [&] {
+        HandleInput(s);
+        enters += s.menuKeys.enter;
+    });
+    s.engine->setKey(k::Enter, false);
+    runFrames(s, 3, [&] {
+        HandleInput(s);
+        enters += s.menuKeys.enter;
+    });
+    EXPECT_EQ(enters, 1);
+    s.engine->setKey(k::Right, true);
+    runFrames(s, 1, [&] { HandleInput(s); });
+    s.engine->setKey(k::Right, false);
+    runFrames(s, 1, [&] { HandleInput(s); });
+    EXPECT_TRUE(s.menuKeys.right);
+    EXPECT_FALSE(s.menuKeys.left);
+}
+
+TEST_F(Input, EndScreensAndHighScoresHaveTheirOwnLatches) {
+    s.screenState = 300;
+    press(k::Down);
+    EXPECT_TRUE(s.endScreenKeys.down);
+    s.screenState = 501;
+    press(k::Left);
+    EXPECT_TRUE(s.highscoreKeys.left);
+    // The level intro reads its own keys.
+    s.screenState = 100;
+    press(k::Enter);
+    EXPECT_FALSE(s.latchEnter);
+}
+
+} // namespace
