@@ -1224,8 +1224,21 @@ void finishScene(cairo_t* cr, const MapLayout& layout) {
         }
         // Torch with its warm glow.
         const double tx = 420, ty = 120;
+        // Iron wall bracket holding the torch.
+        art::roundedRect(cr, tx - 12, ty + 30, 24, 30, 4);
+        art::setLinear(cr, tx - 12, 0, tx + 12, 0,
+                       {{0, hex(0x2a2a2e)}, {0.4, hex(0x6a6a72)}, {1, hex(0x1a1a1e)}});
+        cairo_fill(cr);
+        cairo_move_to(cr, tx - 9, ty + 8);
+        cairo_line_to(cr, tx + 9, ty + 8);
+        cairo_line_to(cr, tx + 5, ty + 16);
+        cairo_line_to(cr, tx - 5, ty + 16);
+        cairo_close_path(cr);
+        art::setColor(cr, hex(0x3a3a40));
+        cairo_fill(cr);
         cairo_rectangle(cr, tx - 5, ty, 10, 46);
-        art::setColor(cr, hex(0x4a2e18));
+        art::setLinear(cr, tx - 5, 0, tx + 5, 0,
+                       {{0, hex(0x3a2010)}, {0.5, hex(0x7a4e28)}, {1, hex(0x2a1808)}});
         cairo_fill(cr);
         art::setRadial(
             cr, tx, ty - 8, 0, 360,
@@ -1295,6 +1308,10 @@ art::Surface paintMap(const MapLayout& layout) {
         meadowBackground(cr, r);
         break;
     }
+    // Soft mottling, stronger on the rough scenes, keeps large areas from looking flat.
+    const double mottle[] = {0.06, 0.08, 0.12, 0.12, 0.2, 0.05, 0.08, 0.06};
+    art::noiseTexture(surface.get(), 0, 0, mapWidth, mapHeight, 26, mottle[layout.number - 1],
+                      300 + layout.number, 3);
     art::grain(surface.get(), 0.025, 77 + layout.number);
     std::uint64_t seed = 1000 + static_cast<std::uint64_t>(layout.number) * 97;
     for (const Shape& wall : layout.walls)
