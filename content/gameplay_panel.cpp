@@ -163,11 +163,11 @@ void writeAlert(const Context& ctx) {
     cairo_t* cr = c.get();
     // A red glow band, strongest in the middle, with warning signs down its centre.
     art::setLinear(cr, 0, 0, w, 0,
-                   {{0, {1, 0.1, 0.05, 0}},
+                   {{0.02, {1, 0.1, 0.05, 0}},
                     {0.3, {1, 0.1, 0.05, 0.55}},
                     {0.5, {1, 0.15, 0.05, 0.85}},
                     {0.7, {1, 0.1, 0.05, 0.55}},
-                    {1, {1, 0.1, 0.05, 0}}});
+                    {0.98, {1, 0.1, 0.05, 0}}});
     cairo_paint(cr);
     for (double cy : {130.0, 384.0, 638.0}) {
         const double r = 48;

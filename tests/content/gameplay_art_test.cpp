@@ -351,3 +351,52 @@ TEST(GameplayArt, NoBubbleHidesUnderTheForegroundTreeOrOnTheBelt) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(GameplayArt, BeltsRepeatEveryScreenWidthSoTheirResetIsInvisible) {
+    // The game shifts each belt by up to 1024 px and then jumps it back by 1024.
+    for (const char* name : {"conveyer_u", "conveyer_d"}) {
+        const engine::Image belt = load(gameDir / "levelobjects" / (std::string(name) + ".dds"));
+        ASSERT_EQ(belt.width, 2048);
+        for (int y = 0; y < belt.height; ++y)
+            for (int x = 0; x < 1024; ++x) {
+                ASSERT_EQ(at(belt, x, y), at(belt, x + 1024, y)) << name << " at " << x << "," << y;
+            }
+    }
+}
+
+TEST(GameplayArt, OverlaysLetThePlayFieldShowThrough) {
+    // The light cone, the alert and the level objects are drawn over the map.
+    const engine::Image light = load(gameDir / "levelobjects" / "light.dds");
+    for (std::uint32_t p : light.pixels)
+        ASSERT_LT(p >> 24, 200u) << "the light cone hides the room";
+    const engine::Image alert = load(gameDir / "panel" / "alert.dds");
+    EXPECT_EQ(alphaAt(alert, 0, 384), 0);
+    EXPECT_EQ(alphaAt(alert, alert.width - 1, 384), 0);
+    for (const char* path :
+         {"levelobjects/sun.dds", "levelobjects/wheel.dds", "levelobjects/bottle.dds",
+          "panel/panel_bubble.dds", "panel/panel_fly.dds", "panel/panel_quelbalogo.dds",
+          "panel/pause_s1_en.dds", "bubble/healthbubble.dds"}) {
+        const engine::Image im = load(gameDir / path);
+        EXPECT_EQ(alphaAt(im, 0, 0), 0) << path;
+        EXPECT_EQ(alphaAt(im, im.width - 1, im.height - 1), 0) << path;
+    }
+    // The bottle stands on the belt: its glass base fills the bottom row.
+    const engine::Image bottle = load(gameDir / "levelobjects" / "bottle.dds");
+    EXPECT_GT(alphaAt(bottle, 22, bottle.height - 1), 150);
+}
+
+TEST(GameplayArt, EveryTutorialPageIsItsOwn) {
+    std::vector<engine::Image> pages;
+    for (const char* lang : {"cz", "en"})
+        for (int step = 1; step <= 5; ++step)
+            pages.push_back(
+                load(gameDir / "tutorial" /
+                     ("tutorialpanel_" + std::string(lang) + "_" + std::to_string(step) + ".dds")));
+    for (size_t a = 0; a < pages.size(); ++a)
+        for (size_t b = a + 1; b < pages.size(); ++b)
+            EXPECT_NE(pages[a].pixels, pages[b].pixels) << "pages " << a << " and " << b;
+}
+
+} // namespace
