@@ -175,15 +175,28 @@ TEST_F(Input, MenuKeysFireOnceHoweverLongHeld) {
 
 TEST_F(Input, EndScreensAndHighScoresHaveTheirOwnLatches) {
     s.screenState = 300;
-    press(k::Down);
-    EXPECT_TRUE(s.endScreenKeys.down);
+    s.engine->setKey(k::Down, true);
+    runFrames(s, 3, [&] { HandleInput(s); });
+    EXPECT_TRUE(s.pauseLatchDown);
+    EXPECT_FALSE(s.latchDown);
+    s.engine->setKey(k::Down, false);
+    runFrames(s, 1, [&] { HandleInput(s); });
+    EXPECT_FALSE(s.pauseLatchDown);
+
     s.screenState = 501;
-    press(k::Left);
-    EXPECT_TRUE(s.highscoreKeys.left);
+    s.engine->setKey(k::Left, true);
+    runFrames(s, 2, [&] { HandleInput(s); });
+    EXPECT_TRUE(s.latchLeft);
+    s.engine->setKey(k::Left, false);
+    runFrames(s, 1, [&] { HandleInput(s); });
+    EXPECT_FALSE(s.latchLeft);
+
     // The level intro reads its own keys.
     s.screenState = 100;
-    press(k::Enter);
+    s.engine->setKey(k::Enter, true);
+    runFrames(s, 2, [&] { HandleInput(s); });
     EXPECT_FALSE(s.latchEnter);
+    EXPECT_FALSE(s.pauseLatchEnter);
 }
 
 } // namespace
