@@ -173,14 +173,25 @@ void drawFlyFigure(cairo_t* cr, double t) {
     legPair(cr, cx, 40, 4, {18, -6}, {26, -16}, 1.6, hex(0x1a1a1a));
     legPair(cr, cx, 45, 4, {22, 2}, {30, 8}, 1.6, hex(0x1a1a1a));
     legPair(cr, cx, 50, 4, {18, 10}, {24, 24}, 1.6, hex(0x1a1a1a));
-    segment(cr, cx, 57, 11, 15, hex(0x3a4a3a)); // abdomen
+    // A bluebottle: metallic green-blue, so the hero shines on dark maps too.
+    segment(cr, cx, 57, 11, 15, hex(0x2a8f7a)); // abdomen
     for (double y : {52.0, 60.0, 67.0}) {
         art::ellipse(cr, cx, y, 9, 2);
-        art::setColor(cr, {0, 0, 0, 0.3});
+        art::setColor(cr, {0, 0.1, 0.1, 0.35});
         cairo_fill(cr);
     }
-    segment(cr, cx, 38, 10, 11, hex(0x4a4f55)); // thorax
-    segment(cr, cx, 22, 9, 7, hex(0x3d3d3d));   // head
+    art::ellipse(cr, cx - 4, 52, 3, 7);
+    art::setColor(cr, {0.8, 1, 0.95, 0.45});
+    cairo_fill(cr);
+    segment(cr, cx, 38, 10, 11, hex(0x2f6f8f)); // thorax
+    cairo_set_line_width(cr, 1.4);
+    art::setColor(cr, {0, 0.1, 0.15, 0.5});
+    for (double dx : {-4.0, 0.0, 4.0}) {
+        cairo_move_to(cr, cx + dx, 30);
+        cairo_line_to(cr, cx + dx * 1.2, 46);
+    }
+    cairo_stroke(cr);
+    segment(cr, cx, 22, 9, 7, hex(0x30404a)); // head
     eyes(cr, cx, 20, 7, 6, 7, hex(0xb3261e));
     const double a = 20 + 55 * (1 - t); // wings spread sideways, then swept back
     wingPair(cr, cx, 36, 4, 180 - a, 36 - 5 * (1 - t), 15, hex(0xcfe3f0), 3);
