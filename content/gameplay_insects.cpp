@@ -221,18 +221,18 @@ namespace {
 
 void drawGnat(cairo_t* cr, double t) {
     const double cx = 50;
-    const Rgba leg = hex(0x3a3226, 0.95);
+    const Rgba leg = hex(0x6a5a44, 0.95);
     // Long, thin, many-jointed legs reaching far out.
     legPair(cr, cx, 36, 2, {21, -10}, {41, -28}, 1.1, leg);
     legPair(cr, cx, 40, 2, {25, 0}, {44, 6}, 1.1, leg);
     legPair(cr, cx, 44, 2, {21, 14}, {39, 32}, 1.1, leg);
-    segment(cr, cx, 57, 4, 17, hex(0x7a6a50)); // slender abdomen
+    segment(cr, cx, 57, 4, 17, hex(0xa8906a)); // slender abdomen
     for (double y : {48.0, 54.0, 60.0, 66.0}) {
         art::ellipse(cr, cx, y, 3.5, 1);
         art::setColor(cr, {0.2, 0.15, 0.1, 0.5});
         cairo_fill(cr);
     }
-    segment(cr, cx, 38, 5.5, 7, hex(0x5c5040)); // thorax
+    segment(cr, cx, 38, 5.5, 7, hex(0x8a7656)); // thorax
     segment(cr, cx, 26, 4, 4, hex(0x4a4034));   // head
     eyes(cr, cx, 25, 3, 2, 2.5, hex(0x2a1a14));
     // Proboscis and feathery antennae.
