@@ -65,7 +65,9 @@ Result<SavedProgress> LoadProgress(const std::filesystem::path& path) {
         return enough.error();
     }
     SavedProgress saved;
-    auto level = readInt16Value(path, lines, 0, 0, "the level to continue at", 1, kScenarioLevels);
+    // Level 17 is what a save after the last level names: the run continues at its table.
+    auto level =
+        readInt16Value(path, lines, 0, 0, "the level to continue at", 1, kScenarioLevels + 1);
     if (!level) {
         return level.error();
     }
@@ -73,7 +75,8 @@ Result<SavedProgress> LoadProgress(const std::filesystem::path& path) {
     if (!energy) {
         return energy.error();
     }
-    auto lives = readInt16Value(path, lines, 2, 0, "the number of lives", 1,
+    // A run that used its last spare life can still win a level and be saved with none.
+    auto lives = readInt16Value(path, lines, 2, 0, "the number of lives", 0,
                                 std::numeric_limits<std::int16_t>::max());
     if (!lives) {
         return lives.error();

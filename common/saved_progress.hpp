@@ -39,7 +39,8 @@ std::optional<SavedProgress> progressToSave(const ProgressAtLevelEnd& state);
 Result<bool> SaveProgress(const std::filesystem::path& path, const ProgressAtLevelEnd& state);
 
 // Reads the four lines. Besides unreadable files it refuses values no save can hold: a level
-// outside 1..16, energy outside 0..100, lives below 1 or a negative score.
+// outside 1..17 (17: saved after the last level), energy outside 0..100, negative lives or a
+// negative score.
 Result<SavedProgress> LoadProgress(const std::filesystem::path& path);
 
 } // namespace common

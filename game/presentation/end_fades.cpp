@@ -1,6 +1,7 @@
 #include "game/presentation/end_fades.hpp"
 
 #include "game/gameplay/level_setup.hpp"
+#include "game/presentation/highscore_screen.hpp"
 #include "game/presentation/panels.hpp"
 #include "game/shell/game_state.hpp"
 #include "game/shell/run_reset.hpp"
@@ -86,8 +87,7 @@ void finishEndOfLevelFade(GameState& state) {
         return;
     }
     // The high-score table of the mode and level takes the score.
-    state.screenState = 501;
-    state.highscoreScreenActive = true;
+    openHighscoreEntry(state);
 }
 
 } // namespace

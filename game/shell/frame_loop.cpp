@@ -6,10 +6,15 @@
 #include "game/gameplay/fly_movement.hpp"
 #include "game/gameplay/gravity.hpp"
 #include "game/gameplay/level_rules.hpp"
+#include "game/presentation/end_screens.hpp"
+#include "game/presentation/highscore_screen.hpp"
+#include "game/presentation/level_intro.hpp"
 #include "game/presentation/panels.hpp"
 #include "game/presentation/play_field.hpp"
 #include "game/shell/game_state.hpp"
 #include "game/shell/input.hpp"
+#include "game/shell/intro.hpp"
+#include "game/shell/main_menu.hpp"
 #include "game/shell/notices.hpp"
 #include "game/shell/run_reset.hpp"
 #include "game/shell/sound_player.hpp"
@@ -83,14 +88,14 @@ void runScreenSteps(GameState& state) {
     // run in the same frame.
     if (state.screenState >= 0 && state.screenState <= 49) {
         HandleInput(state);
-        // The intro pages come with the intro screens.
+        runIntroStep(state);
     }
     if (state.screenState >= 50 && state.screenState <= 99) {
         HandleInput(state);
-        // The main menu draws and acts here once it exists.
+        runMainMenuStep(state);
     }
     if (state.screenState >= 100 && state.screenState <= 199) {
-        // The level intro reads its own keys and draws here once it exists.
+        runLevelIntroStep(state);
     }
     if (state.screenState >= 200 && state.screenState <= 299) {
         if (!state.paused)
@@ -99,11 +104,11 @@ void runScreenSteps(GameState& state) {
         drawPlayField(state);
     }
     if (state.screenState >= 300 && state.screenState <= 399) {
-        // The end-of-level screens draw here once they exist.
+        drawEndScreen(state);
         HandleInput(state);
     }
     if (state.screenState >= 500) {
-        // The high-score screen draws here once it exists.
+        drawHighscoreScreen(state);
         HandleInput(state);
     }
 }

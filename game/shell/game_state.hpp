@@ -335,4 +335,16 @@ struct GameState {
     // A message for the player that the active screen shows (level file problems).
     std::string noticeText;
     std::uint32_t noticeUntilTick = 0;
+
+    // ---- Menu, level intro and name-entry additions --------------------------------------
+    std::int16_t helpLineItem = 0; // top item whose help line is loaded; 0 none yet
+    double infoWidth = 52.0;       // the turning info card
+    bool infoShrinking = true;
+    bool infoBackShown = false;
+    std::array<double, 6> underlineLength{};   // submenu rows 1..5
+    std::array<bool, 6> underlineShrinking{};  // per row: on its way back to 0
+    std::array<double, 5> levelRowUnderline{}; // level panel rows 1..4
+    std::array<bool, 5> levelRowShrinking{};
+    bool levelIntroSpaceLatch = false;
+    bool levelIntroEnterLatch = false;
 };

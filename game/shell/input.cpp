@@ -1,6 +1,8 @@
 #include "game/shell/input.hpp"
 
 #include "game/gameplay/bubble_placement.hpp"
+#include "game/presentation/end_screens.hpp"
+#include "game/presentation/highscore_screen.hpp"
 #include "game/shell/game_state.hpp"
 #include "game/shell/key_latch.hpp"
 #include "game/shell/sound_player.hpp"
@@ -151,6 +153,7 @@ void handleEndScreenInput(GameState& state) {
     state.endScreenKeys.up = keyReleased(state.pauseLatchUp, down(state, k::Up));
     state.endScreenKeys.down = keyReleased(state.pauseLatchDown, down(state, k::Down));
     state.endScreenKeys.enter = keyReleased(state.pauseLatchEnter, down(state, k::Enter));
+    applyEndScreenKeys(state);
 }
 
 void handleHighscoreInput(GameState& state) {
@@ -160,6 +163,7 @@ void handleHighscoreInput(GameState& state) {
     state.highscoreKeys.right = keyReleased(state.latchRight, down(state, k::Right));
     state.highscoreKeys.up = keyReleased(state.latchUp, down(state, k::Up));
     state.highscoreKeys.down = keyReleased(state.latchDown, down(state, k::Down));
+    applyHighscoreKeys(state);
 }
 
 void HandleInput(GameState& state) {

@@ -5,6 +5,7 @@
 #include "game/gameplay/random_draws.hpp"
 #include "game/shell/game_state.hpp"
 #include "game/shell/loading_screen.hpp"
+#include "game/shell/main_menu.hpp"
 #include "game/shell/notices.hpp"
 #include "game/shell/play_start.hpp"
 #include "game/shell/resource_catalogue.hpp"
@@ -152,5 +153,6 @@ void setRunDefaults(GameState& state) {
         // The first frame reports the level and the main menu follows.
         state.screenState = 50;
     }
+    LoadHelpLine(state);
     state.screenStartTick = state.engine->tick();
 }

@@ -48,6 +48,17 @@ TEST(SavedProgress, NeitherOrBothFlagsWriteNothing) {
     EXPECT_FALSE(SaveProgress(folder.file("no/such/folder.txt"), {true, false, 1, 1, 1, 1}).ok());
 }
 
+TEST(SavedProgress, SavesAfterTheLastLevelOrWithoutSpareLivesRead) {
+    TempFolder folder;
+    const auto file = folder.file("save.txt");
+    ASSERT_TRUE(SaveProgress(file, {true, false, 16, 40, 0, 5000}).value());
+    auto loaded = LoadProgress(file);
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
+    EXPECT_EQ(loaded.value().levelNumber, 17);
+    EXPECT_EQ(loaded.value().lives, 0);
+    EXPECT_EQ(loaded.value().displayedScore, 5000);
+}
+
 TEST(SavedProgress, BadSavesAreErrors) {
     TempFolder folder;
     const auto expectError = [&](const std::string& bytes, const std::string& line) {
@@ -58,9 +69,9 @@ TEST(SavedProgress, BadSavesAreErrors) {
     };
     expectError("5\r\n100\r\n2\r\n", "4");
     expectError("five\r\n100\r\n2\r\n3\r\n", "1");
-    expectError("17\r\n100\r\n2\r\n3\r\n", "1"); // after the last level there is nothing to play
+    expectError("18\r\n100\r\n2\r\n3\r\n", "1");
     expectError("3\r\n101\r\n2\r\n3\r\n", "2");
-    expectError("3\r\n100\r\n0\r\n3\r\n", "3");
+    expectError("3\r\n100\r\n-1\r\n3\r\n", "3");
     expectError("3\r\n100\r\n2\r\n99999999999\r\n", "4");
     expectError(std::string("3\r\n\0\0\0\0", 7), "2");
     EXPECT_EQ(LoadProgress(folder.file("gone.txt")).error().kind, common::ErrorKind::missingFile);
