@@ -151,8 +151,16 @@ Audio gameMusic(const Instruments& in) {
         } else {
             song.hit(in.snare(0.7, random), b0 + 3, 0.22, 0.05);
         }
-        for (int i = 0; i < 8; ++i)
-            song.hit(in.hat(i % 2 ? 0.7 : 0.4, false, random), b0 + 0.5 * i, 0.2, -0.3);
+        // The middle section lifts with an open hat on the last off-beat; each section opens
+        // with a splash.
+        const bool lift = bar / 8 == 1;
+        for (int i = 0; i < 8; ++i) {
+            const bool open = lift && i == 7;
+            song.hit(in.hat(i % 2 ? 0.7 : 0.4, open, random), b0 + 0.5 * i, open ? 0.14 : 0.2,
+                     -0.3);
+        }
+        if (bar % 8 == 0)
+            song.hit(in.hat(0.8, true, random), b0, 0.16, 0.3);
     }
     addReverb(song.audio, 0.25, 0.78, 0.3);
     return std::move(song.audio);
