@@ -1,0 +1,78 @@
+#include "leveleditor/map_view.hpp"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace leveleditor {
+
+MapView::MapView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Picture1"));
+    setFixedSize(kWidth, kHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click into the view ends typing in a field, so its value is checked first.
+    setFocusPolicy(Qt::ClickFocus);
+    // Moves reach the engine whether or not a button is down; the frame loop decides.
+    setMouseTracking(true);
+}
+
+void MapView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const std::uint32_t* pixels = engine_ != nullptr ? engine_->framePixels() : nullptr;
+    if (pixels == nullptr) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
+    const QImage frame(reinterpret_cast<const uchar*>(pixels), kWidth, kHeight,
+                       kWidth * static_cast<int>(sizeof(std::uint32_t)), QImage::Format_RGB32);
+    painter.drawImage(0, 0, frame);
+}
+
+void MapView::feed(const QPoint& position, bool leftDown) {
+    last_ = position;
+    if (engine_ != nullptr) {
+        engine_->setMouse({position.x(), position.y()}, leftDown);
+    }
+}
+
+void MapView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    leftHeld_ = true;
+    pressSeen_ = false;
+    releasePending_ = false;
+    feed(event->position().toPoint(), true);
+    // A handle turns with the movement made while it is held, not with the way to it.
+    if (engine_ != nullptr) {
+        engine_->mouseRelative();
+    }
+}
+
+void MapView::mouseMoveEvent(QMouseEvent* event) {
+    feed(event->position().toPoint(), leftHeld_ || releasePending_);
+}
+
+void MapView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    leftHeld_ = false;
+    if (!pressSeen_) {
+        releasePending_ = true;
+        last_ = event->position().toPoint();
+        return;
+    }
+    feed(event->position().toPoint(), false);
+}
+
+void MapView::frameDone() {
+    pressSeen_ = true;
+    if (releasePending_) {
+        releasePending_ = false;
+        feed(last_, false);
+    }
+    update();
+}
+
+} // namespace leveleditor
