@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -146,6 +147,33 @@ TEST_F(Files, TheSameScriptGivesTheSameOutputAndShots) {
     EXPECT_EQ(shotA, readFile(tree.root() / "a.png"));
     EXPECT_EQ(shotB, readFile(tree.root() / "b.png"));
     EXPECT_NE(shotA, shotB);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ReplayProgram, RunsAScriptFileFromTheCommandLine) {
+    const fs::path program = fs::path(BRIMZEL_TREE) / "bin" / "brimzel-replay";
+    if (!fs::exists(program))
+        GTEST_SKIP() << "brimzel-replay is not built";
+    ReplayTree tree;
+    tree.writeMask(5, {{100, 650, 120, 670, kOpen}});
+    tree.writeLevel(1, TestLevel{});
+    const fs::path script = tree.root() / "script.replay";
+    std::ofstream(script) << "# two frames\nstep 2\nprint\n";
+    const fs::path output = tree.root() / "out.txt";
+    const std::string command = "cd " + tree.root().string() + " && SDL_VIDEODRIVER=dummy '" +
+                                program.string() + "' . script.replay > out.txt 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    std::ifstream in(output);
+    std::ostringstream text;
+    text << in.rdbuf();
+    EXPECT_NE(text.str().find("screenState 200\n"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("frame 2\n"), std::string::npos) << text.str();
+
+    std::ofstream(script) << "step x\n";
+    EXPECT_NE(std::system(command.c_str()), 0);
 }
 
 } // namespace
