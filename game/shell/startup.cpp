@@ -64,7 +64,9 @@ void fillGlyphTable(GameState& state) {
 common::Status startGame(GameState& state, const StartupSettings& settings) {
     // The options come first: they choose the display, and a missing file ends the program
     // before any window opens.
-    const auto options = common::readGameOptions(common::optionsFilePath(""));
+    // Named with the full path in errors, so the player knows which file to mend.
+    const auto options = common::readGameOptions(
+        common::optionsFilePath(std::filesystem::absolute(settings.root).lexically_normal()));
     if (!options)
         return options.error();
 
@@ -88,6 +90,8 @@ common::Status startGame(GameState& state, const StartupSettings& settings) {
     // Loading presents hundreds of frames: they must not wait for the display's refresh.
     e.setVsync(false);
     e.setSearchDirectory(std::filesystem::absolute(settings.root).lexically_normal().string());
+    // Screens rise out of white and the level intro's preview stands on white.
+    e.setBackgroundColor(engine::kWhite);
 
     applyOptions(state, options.value());
     fillGlyphTable(state);
