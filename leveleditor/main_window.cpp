@@ -10,11 +10,13 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTimer>
 
 #include <string>
@@ -28,6 +30,20 @@ constexpr int kInner = kColumnWidth - 2 * kMargin;
 constexpr int kHalf = (kInner - 4) / 2;
 constexpr int kListTop = 54;
 constexpr int kListHeight = 196;
+
+// The Czech caption of the mask check box is longer than the column: a smaller face keeps it
+// whole.
+void fitCaption(QCheckBox* box, const QFont& normal) {
+    QFont font = normal;
+    const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+                          box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) +
+                          4;
+    while (font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(box->text()) + indicator > box->width()) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    box->setFont(font);
+}
 
 template <typename T> T* named(T* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -174,6 +190,7 @@ void MainWindow::applyCaptions() {
     label7_->setText(text(l, Text::bubbles));
     label8_->setText(text(l, Text::time));
     check1_->setText(text(l, Text::showMask));
+    fitCaption(check1_, font());
     command7_->setText(text(l, Text::newLevel));
     command4_->setText(text(l, Text::open));
     command3_->setText(text(l, Text::saveAs));
