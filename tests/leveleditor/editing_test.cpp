@@ -219,13 +219,4 @@ TEST_F(LevelEditorEditing, KindChooserDisablesTheEditorUntilOkOrCancel) {
     EXPECT_EQ(window->document().level.enemyCount, 10);
 }
 
-TEST_F(LevelEditorEditing, MaskCheckBoxSwitchesTheMaskDisplay) {
-    startEnglish();
-    chooseMap(1);
-    QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton);
-    EXPECT_TRUE(window->maskDisplay());
-    QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton);
-    EXPECT_FALSE(window->maskDisplay());
-}
-
 } // namespace
