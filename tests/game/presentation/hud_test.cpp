@@ -43,14 +43,6 @@ TEST(LevelObjects, TheLightFlickersOffFourTimesACycle) {
         EXPECT_FALSE(lightIsOn(t)) << t;
 }
 
-TEST(PlayField, EnemySpritesBySizeOfKind) {
-    EXPECT_EQ(enemySpriteSize(1).width, 120);
-    EXPECT_EQ(enemySpriteSize(2).width, 100);
-    EXPECT_EQ(enemySpriteSize(3).height, 150);
-    EXPECT_EQ(enemySpriteSize(4).height, 152);
-    EXPECT_EQ(enemySpriteSize(9).width, 0); // a broken kind draws nothing
-}
-
 TEST(PlayField, TheTutorialHidesEnemiesUntilItsEnemyStep) {
     GameState s;
     EXPECT_FALSE(enemiesHiddenByTutorial(s));

@@ -36,48 +36,15 @@ TEST_F(Input, EscapePausesOnReleaseOnly) {
     EXPECT_FALSE(s.paused);
 }
 
-TEST_F(Input, PauseChoicesWrapAndAct) {
+TEST_F(Input, GivingUpOutsideTheScenarioRestartsInsteadOfLosing) {
     s.screenState = 200;
+    s.gameMode = 2;
     press(k::Escape);
     press(k::Down);
-    EXPECT_EQ(s.pauseSelection, 2);
-    press(k::Down);
-    press(k::Down);
-    EXPECT_EQ(s.pauseSelection, 1);
-    press(k::Up);
-    EXPECT_EQ(s.pauseSelection, 3);
-
-    // Give up outside the scenario marks the level as given up.
-    s.gameMode = 2;
-    press(k::Up);
-    EXPECT_EQ(s.pauseSelection, 2);
     press(k::Enter, 10);
     EXPECT_FALSE(s.paused);
     EXPECT_TRUE(s.levelLost);
     EXPECT_TRUE(s.gaveUp);
-
-    // Enter pressed and released while playing does nothing.
-    s.levelLost = false;
-    press(k::Enter);
-    EXPECT_FALSE(s.levelLost);
-    press(k::Escape);
-    EXPECT_TRUE(s.paused);
-
-    s.pauseSelection = 3;
-    press(k::Enter);
-    EXPECT_FALSE(s.paused);
-    EXPECT_TRUE(s.quitToMenu);
-    EXPECT_DOUBLE_EQ(s.endFade, 0.0);
-}
-
-TEST_F(Input, GivingUpAScenarioLevelIsAPlainLoss) {
-    s.screenState = 200;
-    s.gameMode = 1;
-    press(k::Escape);
-    press(k::Down);
-    press(k::Enter);
-    EXPECT_TRUE(s.levelLost);
-    EXPECT_FALSE(s.gaveUp);
 }
 
 TEST_F(Input, EscapeUnderATutorialPanelLeavesTheTutorialWithoutPausing) {
