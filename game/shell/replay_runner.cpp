@@ -71,7 +71,22 @@ void printReplayState(const GameState& s, long long frame, std::ostream& out) {
         << "enemyDrain " << s.enemyDrain << '\n'
         << "screenshotCount " << s.screenshotCount << '\n'
         << "tick " << (s.engine ? s.engine->tick() : 0) << '\n'
-        << "notice " << s.noticeText << '\n';
+        << "notice " << s.noticeText << '\n'
+        << "tutorialStep " << s.tutorialStep << '\n'
+        << "introSkip " << s.introSkip << '\n'
+        << "language " << s.language << '\n'
+        << "submenuOpen " << s.submenuOpen << '\n'
+        << "subItem " << s.subItem << '\n'
+        << "levelSelectOpen " << s.levelSelectOpen << '\n'
+        << "levelSelectRow " << s.levelSelectRow << '\n'
+        << "userLevel " << s.userLevel << '\n'
+        << "endScreenKind " << s.endScreenKind << '\n'
+        << "newPlace " << s.newPlace << '\n'
+        << "selectedKey " << s.selectedKey << '\n'
+        << "musicOn " << s.musicOn << '\n'
+        << "soundOn " << s.soundOn << '\n'
+        << "alertEnabled " << s.alertEnabled << '\n'
+        << "menuMusicChannel " << s.menuMusicChannel << '\n';
     for (int i = 1; i <= s.enemyCount && i <= kMaxEnemies; ++i)
         out << "enemy" << i << " " << s.enemyKind[i] << " " << fixed(s.enemyX[i]) << " "
             << fixed(s.enemyY[i]) << " " << s.enemyFollowing[i] << '\n';

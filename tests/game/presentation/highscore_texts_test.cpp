@@ -1,0 +1,101 @@
+// The glyph font's line layout and the texts of the high-score screen.
+#include "game/presentation/glyph_text.hpp"
+#include "game/presentation/highscore_screen.hpp"
+#include "game/shell/game_state.hpp"
+#include "game/shell/startup.hpp"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class GlyphLayout : public ::testing::Test {
+  protected:
+    void SetUp() override { fillGlyphTable(state); }
+    std::vector<GlyphPlacement> layout(const std::string& text) {
+        // Every glyph a different width, so a wrong advance shows.
+        return layoutGlyphText(text, state.glyphTable, [](int i) { return 10.0f + i % 7; });
+    }
+    GameState state;
+};
+
+TEST_F(GlyphLayout, GlyphsFollowEachOtherByTheirOwnWidths) {
+    const auto placed = layout("Ab1");
+    ASSERT_EQ(placed.size(), 3u);
+    EXPECT_EQ(placed[0].index, 1);
+    EXPECT_FLOAT_EQ(placed[0].x, 20.0f);
+    EXPECT_EQ(placed[1].index, 28);
+    EXPECT_FLOAT_EQ(placed[1].x, 20.0f + 11.0f);
+    EXPECT_EQ(placed[2].index, 53);
+    EXPECT_FLOAT_EQ(placed[2].x, 20.0f + 11.0f + 10.0f);
+}
+
+TEST_F(GlyphLayout, CzechLettersAndSignsAreOneGlyphEach) {
+    const auto placed = layout("é: ř");
+    ASSERT_EQ(placed.size(), 4u);
+    EXPECT_EQ(placed[0].index, 87);
+    EXPECT_EQ(placed[1].index, 64);
+    EXPECT_EQ(placed[2].index, 79);
+    EXPECT_EQ(placed[3].index, 81);
+}
+
+TEST_F(GlyphLayout, CharactersWithoutAGlyphTakeNoRoom) {
+    const auto placed = layout("A€\xffZ@");
+    ASSERT_EQ(placed.size(), 2u);
+    EXPECT_EQ(placed[1].index, 26);
+    EXPECT_FLOAT_EQ(placed[1].x, 20.0f + placed[0].width);
+    EXPECT_TRUE(layout("").empty());
+    EXPECT_TRUE(layout("ß").empty());
+}
+
+TEST(HighscoreTexts, HeaderNamesModeAndLevelInTheLanguage) {
+    GameState state;
+    state.language = "en";
+    state.screenState = 500;
+    state.gameMode = 1;
+    auto lines = highscoreHeaderLines(state);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].text, "HIGHSCORE");
+    EXPECT_EQ(lines[1].text, "Game: scenario");
+    EXPECT_FLOAT_EQ(lines[1].y, 60);
+
+    state.gameMode = 2;
+    state.levelNumber = 12;
+    lines = highscoreHeaderLines(state);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[2].text, "Level: 12");
+    EXPECT_FLOAT_EQ(lines[2].y, 110);
+
+    state.language = "cz";
+    state.gameMode = 3;
+    state.userLevel = true;
+    lines = highscoreHeaderLines(state);
+    EXPECT_EQ(lines[0].text, "VYSLEDKY");
+    EXPECT_EQ(lines[1].text, "Hra: časová zkouška");
+    EXPECT_EQ(lines[2].text, "Level: vlastní");
+}
+
+TEST(HighscoreTexts, NameEntryKnowsTheUserLevelByItsNumber) {
+    GameState state;
+    state.language = "en";
+    state.gameMode = 2;
+    state.screenState = 501;
+    state.levelNumber = 17;
+    state.userLevel = false;
+    EXPECT_EQ(highscoreHeaderLines(state)[2].text, "Level: vlastní");
+    state.levelNumber = 16;
+    state.userLevel = true;
+    EXPECT_EQ(highscoreHeaderLines(state)[2].text, "Level: 16");
+}
+
+TEST(HighscoreTexts, PlaceLinesCarryTheCursorAfterTheName) {
+    GameState state;
+    state.language = "en";
+    state.highscoreNames[2] = "Ann";
+    state.highscorePoints[2] = 450;
+    EXPECT_EQ(highscorePlaceLine(state, 2, ""), "2. place: Ann, points: 450");
+    EXPECT_EQ(highscorePlaceLine(state, 2, "-"), "2. place: Ann-, points: 450");
+    state.language = "cz";
+    EXPECT_EQ(highscorePlaceLine(state, 2, " "), "2. místo: Ann , body: 450");
+}
+
+} // namespace
