@@ -66,7 +66,12 @@ MainWindow::MainWindow(EditorPaths paths, Dialogs& dialogs, EditorConfig config,
     connect(frameTimer_, &QTimer::timeout, this, &MainWindow::runFrame);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The fields lose their focus while they are taken down: nothing is left to check then.
+    for (QLineEdit* edit : fieldEdits_) {
+        edit->removeEventFilter(this);
+    }
+}
 
 void MainWindow::buildControls() {
     label1_ = named(new QLabel(this), "Label1");

@@ -58,7 +58,7 @@ void MainWindow::showFieldValue(Field field) {
 void MainWindow::checkField(Field field) {
     QLineEdit* edit = fieldEdit(field);
     // A field of an empty document, or one being disabled, holds nothing to check.
-    if (checkingField_ || !edit->isEnabled() || document_.level.map == 0) {
+    if (checkingField_ || !running_ || !edit->isEnabled() || document_.level.map == 0) {
         return;
     }
     checkingField_ = true;

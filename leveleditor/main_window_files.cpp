@@ -281,6 +281,13 @@ void MainWindow::finish() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // The close box takes no focus: a value typed but not yet entered is checked first, so a
+    // save on the way out holds it.
+    for (std::size_t i = 0; i < fieldEdits_.size(); ++i) {
+        if (fieldEdits_[i]->hasFocus()) {
+            checkField(static_cast<Field>(i));
+        }
+    }
     if (!running_ || mayEnd()) {
         finish();
         event->accept();

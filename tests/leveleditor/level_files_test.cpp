@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -127,10 +128,16 @@ TEST_F(LevelEditorFiles, TheSaveQuestionBeforeNewOpenAndEnd) {
     EXPECT_EQ(std::filesystem::path(dialogs.fileDialogFolders[0].toStdString()),
               tree->root() / "levels" / "user");
     EXPECT_TRUE(dialogs.fileDialogFilters[0].startsWith("Soubory levelů (*.lev)"));
-    // The close box asks too; Cancel keeps the editor open, No ends it.
+    // The close box asks too; Cancel keeps the editor open, No ends it. A value typed and not
+    // yet entered is taken first.
+    auto* text1 = child<QLineEdit>("Text1");
+    text1->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(text1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(text1, "128");
     dialogs.answers = {Answer::cancel};
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isRunning());
+    EXPECT_FLOAT_EQ(window->document().level.flyX, 100.0f);
     dialogs.answers = {Answer::no};
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isRunning());
