@@ -119,6 +119,7 @@ bool decodeBlocks(const unsigned char* data, std::size_t size, int format, Image
         error = "the DDS file is truncated";
         return false;
     }
+    out.pixels.assign(std::size_t(out.width) * std::size_t(out.height), 0);
     std::uint32_t px[16];
     for (std::size_t by = 0; by < bh; ++by) {
         for (std::size_t bx = 0; bx < bw; ++bx) {
@@ -159,10 +160,11 @@ bool decodeDds(const unsigned char* data, std::size_t size, Image& out, std::str
     const unsigned char* pf = data + 76; // pixel format block
     const std::uint32_t flags = read32(pf + 4);
     const std::uint32_t code = read32(pf + 8), bits = read32(pf + 12);
+    // Pixels are allocated only once the body is known to hold them all, so a short file that
+    // claims a huge size costs nothing.
     Image image;
     image.width = int(width);
     image.height = int(height);
-    image.pixels.assign(std::size_t(width) * height, 0);
     const unsigned char* body = data + kHeaderEnd;
     const std::size_t bodySize = size - kHeaderEnd;
 
@@ -198,6 +200,7 @@ bool decodeDds(const unsigned char* data, std::size_t size, Image& out, std::str
         error = "the DDS file has no colour channels";
         return false;
     }
+    image.pixels.assign(std::size_t(width) * height, 0);
     for (std::size_t y = 0; y < height; ++y) {
         const unsigned char* row = body + y * pitch;
         for (std::size_t x = 0; x < width; ++x) {

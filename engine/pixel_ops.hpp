@@ -46,18 +46,30 @@ inline __m128i widen2(std::uint32_t a, std::uint32_t b) {
         _mm_setzero_si128());
 }
 
+// Weights for lerpHalves: 256 - w in lanes 0-3, w in lanes 4-7.
+inline __m128i weightPair(std::uint32_t w) {
+    const __m128i both = _mm_cvtsi32_si128(int((w << 16) | (256 - w)));
+    return _mm_unpacklo_epi64(_mm_shufflelo_epi16(both, _MM_SHUFFLE(0, 0, 0, 0)),
+                              _mm_shufflelo_epi16(both, _MM_SHUFFLE(1, 1, 1, 1)));
+}
+
 // Lanes 0-3 hold one pixel, lanes 4-7 another: returns (lo * (256 - w) + hi * w) >> 8 in 0-3.
-inline __m128i lerpHalves(__m128i pair, std::uint32_t w) {
-    const __m128i weights =
-        _mm_unpacklo_epi64(_mm_set1_epi16(short(256 - w)), _mm_set1_epi16(short(w)));
+inline __m128i lerpHalves(__m128i pair, __m128i weights) {
     const __m128i m = _mm_mullo_epi16(pair, weights);
     return _mm_srli_epi16(_mm_add_epi16(m, _mm_srli_si128(m, 8)), 8);
 }
 
+// The bilinear sample in lanes 0-3.
+inline __m128i bilinearLanes(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d,
+                             std::uint32_t wu, std::uint32_t wv) {
+    const __m128i wh = weightPair(wu);
+    const __m128i top = lerpHalves(widen2(a, b), wh), bottom = lerpHalves(widen2(c, d), wh);
+    return lerpHalves(_mm_unpacklo_epi64(top, bottom), weightPair(wv));
+}
+
 inline std::uint32_t bilinear(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d,
                               std::uint32_t wu, std::uint32_t wv) {
-    const __m128i top = lerpHalves(widen2(a, b), wu), bottom = lerpHalves(widen2(c, d), wu);
-    const __m128i v = lerpHalves(_mm_unpacklo_epi64(top, bottom), wv);
+    const __m128i v = bilinearLanes(a, b, c, d, wu, wv);
     return std::uint32_t(_mm_cvtsi128_si32(_mm_packus_epi16(v, v)));
 }
 
@@ -67,7 +79,7 @@ inline std::uint32_t blendPixel(std::uint32_t dst, std::uint32_t src) {
         return dst;
     if (a == 255)
         return src;
-    const __m128i v = lerpHalves(widen2(dst, src), a + (a >> 7));
+    const __m128i v = lerpHalves(widen2(dst, src), weightPair(a + (a >> 7)));
     return std::uint32_t(_mm_cvtsi128_si32(_mm_packus_epi16(v, v))) | 0xFF000000u;
 }
 // Bilinear sample of four texels, tinted, then blended over `dst`, all in registers.
@@ -75,16 +87,7 @@ inline std::uint32_t bilinearOver(std::uint32_t dst, std::uint32_t a, std::uint3
                                   std::uint32_t c, std::uint32_t d, std::uint32_t wu,
                                   std::uint32_t wv, const __m128i* tint) {
     const __m128i zero = _mm_setzero_si128();
-    const __m128i wh =
-        _mm_unpacklo_epi64(_mm_set1_epi16(short(256 - wu)), _mm_set1_epi16(short(wu)));
-    __m128i top = _mm_mullo_epi16(widen2(a, b), wh);
-    __m128i bottom = _mm_mullo_epi16(widen2(c, d), wh);
-    top = _mm_srli_epi16(_mm_add_epi16(top, _mm_srli_si128(top, 8)), 8);
-    bottom = _mm_srli_epi16(_mm_add_epi16(bottom, _mm_srli_si128(bottom, 8)), 8);
-    const __m128i wvv =
-        _mm_unpacklo_epi64(_mm_set1_epi16(short(256 - wv)), _mm_set1_epi16(short(wv)));
-    __m128i v = _mm_mullo_epi16(_mm_unpacklo_epi64(top, bottom), wvv);
-    v = _mm_srli_epi16(_mm_add_epi16(v, _mm_srli_si128(v, 8)), 8);
+    __m128i v = bilinearLanes(a, b, c, d, wu, wv);
     if (tint)
         v = _mm_srli_epi16(_mm_mullo_epi16(v, *tint), 8);
     // Alpha of the sample in every lane, as a weight 0..256.
