@@ -37,9 +37,9 @@ void fitCaption(QCheckBox* box, const QFont& normal) {
     QFont font = normal;
     const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
                           box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) +
-                          4;
+                          8;
     while (font.pointSizeF() > 6 &&
-           QFontMetrics(font).horizontalAdvance(box->text()) + indicator > box->width()) {
+           QFontMetrics(font, box).horizontalAdvance(box->text()) + indicator > box->width()) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
     }
     box->setFont(font);
