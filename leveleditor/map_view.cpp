@@ -1,5 +1,6 @@
 #include "leveleditor/map_view.hpp"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,7 +37,9 @@ void MapView::feed(const QPoint& position, bool leftDown) {
 }
 
 void MapView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
+    // A press that reaches the view only after a message box (a refused field value) has
+    // come and gone is over: its release went to the box.
+    if (event->button() != Qt::LeftButton || !(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
         return;
     }
     leftHeld_ = true;
