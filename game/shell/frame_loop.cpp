@@ -19,6 +19,7 @@
 #include "game/shell/run_reset.hpp"
 #include "game/shell/sound_player.hpp"
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -32,6 +33,10 @@ void handleScreenshotKey(GameState& state) {
     if (e.keyDown(engine::key::S) || !state.screenshotArmed)
         return;
     state.screenshotArmed = false;
+    if (state.screenshotCount == INT32_MAX) {
+        std::fprintf(stderr, "Brimzel: the screenshot counter is at its limit\n");
+        return;
+    }
     const std::string path = "screenshots/screenshot" +
                              std::to_string(static_cast<long long>(state.screenshotCount) + 1) +
                              ".jpg";
@@ -51,6 +56,13 @@ void leaveUnplayableLevel(GameState& state) {
     state.levelLoadFailed = false;
     showNotice(state, state.levelError);
     silenceDrainSounds(state, true);
+    if (state.screenState >= 100) {
+        // Coming from a game: its music gives way to the menu's.
+        pauseChannel(state, state.gameMusicChannel);
+        pauseChannel(state, state.levelIntroChannel);
+        pauseChannel(state, state.menuMusicChannel);
+        playMusic(state, kMusicMenu, state.menuMusicChannel);
+    }
     state.paused = false;
     state.quitToMenu = false;
     state.gaveUp = false;

@@ -88,6 +88,15 @@ TEST_F(Files, HoldingSWritesOneScreenshotPerPress) {
     EXPECT_EQ(tree.optionLines()[30], "Screenshots:7");
 }
 
+TEST_F(Files, TheScreenshotCounterStopsAtItsLimitInsteadOfWrapping) {
+    tree.setOptionLine(31, "Screenshots:2147483647");
+    const ReplayRun run = tree.run("tap s\nstep 1\nprint\ntap f12\nstep 2\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.prints.at(0).at("screenshotCount"), "2147483647");
+    EXPECT_EQ(screenshotFiles(), 0);
+    EXPECT_EQ(tree.optionLines()[30], "Screenshots:2147483647");
+}
+
 TEST_F(Files, AMissingLevelFileReturnsToTheMenu) {
     fs::remove(tree.root() / "levels" / "level1.lev");
     const ReplayRun run = tree.run("step 3\nprint\n");
