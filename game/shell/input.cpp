@@ -121,7 +121,9 @@ void handlePlayInput(GameState& state) {
     // Escape opens and closes the pause panel; it never latches under a tutorial panel.
     const bool escapeDown = down(state, k::Escape);
     if (keyReleased(state.escapeLatch, escapeDown, !panelShown)) {
-        if (!state.paused)
+        // Not while the level fades out: the pause would outlive the level into the next one.
+        const bool ending = state.levelWon || state.levelLost || state.quitToMenu;
+        if (!state.paused && !ending)
             startPause(state);
         else if (!panelShown)
             state.paused = false;

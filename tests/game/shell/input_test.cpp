@@ -36,6 +36,17 @@ TEST_F(Input, EscapePausesOnReleaseOnly) {
     EXPECT_FALSE(s.paused);
 }
 
+TEST_F(Input, NoPauseWhileTheLevelFadesOut) {
+    s.screenState = 200;
+    s.levelWon = true;
+    press(k::Escape);
+    EXPECT_FALSE(s.paused);
+    s.levelWon = false;
+    s.quitToMenu = true;
+    press(k::Escape);
+    EXPECT_FALSE(s.paused);
+}
+
 TEST_F(Input, GivingUpOutsideTheScenarioRestartsInsteadOfLosing) {
     s.screenState = 200;
     s.gameMode = 2;
