@@ -1,4 +1,11 @@
 // The replay script: one command a line, '#' starts a comment.
+//   frame-ms X    milliseconds per frame from now on (16 at the start)
+//   step N        run N frames
+//   down KEY      KEY held from the next frame on; up KEY: released
+//   tap KEY       one frame with KEY held, then released (the release acts in the next frame)
+//   shot FILE     the last presented frame as PNG
+//   print         the state as `name value` lines, then `frame N`
+// KEY is one of esc enter space up down left right s f12.
 #pragma once
 
 #include "common/result.hpp"
