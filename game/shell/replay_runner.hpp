@@ -15,6 +15,7 @@ void printReplayState(const GameState& state, long long frame, std::ostream& out
 
 // Runs the script on the tree at `root` (which becomes the working directory while it runs;
 // relative shot paths are taken from the caller's working directory). Returns 0 when the
-// script ends or the game ends, non-zero after a fatal error, which goes to `err`.
+// script ends or the game ends, non-zero after a fatal error, which goes to `err`. The game
+// writes its options file only when it ends (F12, the menu's exit), not at the script's end.
 int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand>& script,
               std::ostream& out, std::ostream& err);
