@@ -64,6 +64,12 @@ inline constexpr int Right = 205;
 inline constexpr int Down = 208;
 } // namespace key
 
+// Gamepad controls the game steers with, in SDL's game-controller layout so that any mapped pad
+// has them whatever its own button numbering.
+enum class PadButton { A, B, Start, DpadUp, DpadDown, DpadLeft, DpadRight };
+inline constexpr int kPadButtonCount = 7;
+enum class PadAxis { LeftX, LeftY }; // -1 (left, up) .. 1 (right, down)
+
 struct FontStyle {
     bool bold = false, italic = false, underline = false;
 };
@@ -134,6 +140,8 @@ class Engine {
 
     // Input. pumpEvents() runs once per frame and returns false once the user asked to close.
     virtual bool pumpEvents() = 0;
+    // True while the key is held, or its gamepad equivalent on any pad: the d-pad and the left
+    // stick are the arrow keys, A is Enter, B and Start are Escape.
     virtual bool keyDown(int keyCode) const = 0;
     virtual bool mouseButtonDown(int button) const = 0; // 0 = left
     virtual Point mousePosition() const = 0;            // canvas pixels
@@ -143,8 +151,23 @@ class Engine {
     virtual void setKey(int keyCode, bool down) = 0;
     virtual void setMouse(Point position, bool leftDown) = 0;
 
+    // Gamepads. The window back end opens every controller SDL has a mapping for, including pads
+    // plugged in while running; a pad that goes away lets go of everything it held. Scripts
+    // drive pads by any id of their choosing: a pad appears when first set.
+    virtual int padCount() const { return 0; }
+    virtual void setPadButton(int /*pad*/, PadButton /*button*/, bool /*down*/) {}
+    virtual void setPadAxis(int /*pad*/, PadAxis /*axis*/, float /*value*/) {}
+    virtual void removePad(int /*pad*/) {}
+
+    // Whether the window has the input focus; true on the memory back ends unless a script says
+    // otherwise. Losing it lets go of every held key and pad control, whose releases would never
+    // arrive.
+    virtual bool hasFocus() const { return focused_; }
+    virtual void setFocus(bool focused) { focused_ = focused; }
+
   protected:
     std::string error_;
+    bool focused_ = true;
 };
 
 } // namespace engine

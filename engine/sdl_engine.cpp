@@ -3,6 +3,8 @@
 #include "engine/display.hpp"
 #include "engine/font_resolver.hpp"
 #include "engine/frame_clock.hpp"
+#include "engine/gamepad_devices.hpp"
+#include "engine/gamepad_keys.hpp"
 #include "engine/image_file.hpp"
 #include "engine/input_state.hpp"
 #include "engine/text_cache.hpp"
@@ -49,6 +51,9 @@ class SdlEngine final : public Engine {
   public:
     SdlEngine(std::unique_ptr<Display> display)
         : display_(std::move(display)), textures_(display_->renderer()), texts_(kTextCacheEntries) {
+        // Real pads belong to a window: memory back ends are driven by a script or a host.
+        if (display_->pumpsEvents())
+            devices_ = std::make_unique<GamepadDevices>();
     }
 
     ~SdlEngine() override {
@@ -253,7 +258,9 @@ class SdlEngine final : public Engine {
         return !closeRequested_;
     }
 
-    bool keyDown(int keyCode) const override { return input_.keyDown(keyCode); }
+    bool keyDown(int keyCode) const override {
+        return input_.keyDown(keyCode) || pads_.keyDown(keyCode);
+    }
     bool mouseButtonDown(int button) const override { return input_.buttonDown(button); }
     Point mousePosition() const override { return input_.mousePosition(); }
     Point mouseRelative() override { return input_.takeRelative(); }
@@ -261,6 +268,23 @@ class SdlEngine final : public Engine {
     void setMouse(Point position, bool leftDown) override {
         input_.setMouse(position);
         input_.setButton(0, leftDown);
+    }
+
+    int padCount() const override { return pads_.count(); }
+    void setPadButton(int pad, PadButton button, bool down) override {
+        pads_.setButton(pad, button, down);
+    }
+    void setPadAxis(int pad, PadAxis axis, float value) override {
+        pads_.setAxis(pad, axis, value);
+    }
+    void removePad(int pad) override { pads_.remove(pad); }
+
+    void setFocus(bool focused) override {
+        focused_ = focused;
+        if (!focused) {
+            input_.releaseAll();
+            pads_.releaseAll();
+        }
     }
 
   private:
@@ -321,10 +345,13 @@ class SdlEngine final : public Engine {
             closeRequested_ = true;
             return;
         }
-        if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-            input_.releaseAll();
+        if (e.type == SDL_WINDOWEVENT && (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+                                          e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)) {
+            setFocus(e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED);
             return;
         }
+        if (devices_ && devices_->handleEvent(e, pads_))
+            return;
         if (display_->handleEvent(e))
             return;
         switch (e.type) {
@@ -357,6 +384,8 @@ class SdlEngine final : public Engine {
     std::unordered_map<std::string, FontId> fontsByKey_;
     FrameClock clock_;
     InputState input_;
+    Gamepads pads_;
+    std::unique_ptr<GamepadDevices> devices_; // window back end only
     Fade fade_;
     Color background_ = 0xFF000000u;
     std::string searchDirectory_;
