@@ -23,9 +23,6 @@ class GamepadDevices {
     // Feeds a controller event to `pads`; false for events of other kinds.
     bool handleEvent(const SDL_Event& e, Gamepads& pads);
 
-    bool available() const { return available_; }
-    int openCount() const { return int(open_.size()); }
-
   private:
     void open(int deviceIndex, Gamepads& pads);
     void close(SDL_JoystickID id, Gamepads& pads);
