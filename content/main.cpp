@@ -1,5 +1,6 @@
 // brimzel-content ROOT [OVERVIEW.png]: writes the installation tree's content into ROOT.
 #include "content/content.hpp"
+#include "content/screen_icons.hpp"
 
 #include <chrono>
 #include <cstdio>
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
         timed("data", [&] { content::writeData(ctx); });
         timed("screen_art", [&] { content::writeScreenArt(ctx); });
         timed("sounds", [&] { content::writeSounds(ctx); });
+        timed("program_icons", [&] { content::writeProgramIcons(ctx); });
         if (argc > 2)
             timed("overview_sheet", [&] { content::writeOverviewSheet(ctx, argv[2]); });
     } catch (const std::exception& e) {
