@@ -6,7 +6,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BRIMZEL_BUILD:-$here/build}"
 prefix="${BRIMZEL_PREFIX:-$HOME/Brimzel}"
 
-packages=(build-essential cmake pkg-config
+packages=(build-essential cmake pkg-config clang libclang-rt-14-dev
     libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libfontconfig-dev libvorbis-dev
     qt6-base-dev qt6-qpa-plugins libcairo2-dev libpango1.0-dev
     libgtest-dev googletest
