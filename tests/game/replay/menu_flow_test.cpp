@@ -87,6 +87,18 @@ TEST_F(MenuFlow, EscapeUnderATutorialPanelLeavesTheTutorial) {
     EXPECT_EQ(run.prints[2].at("paused"), "0");
 }
 
+TEST_F(MenuFlow, TheLevelIntroWaitsForSpaceOrEnterThenFadesIntoPlay) {
+    // Started at the menu, the intro's fade flag of the run defaults must not end it early.
+    std::string script = kStartScenario;
+    script += "step 600\nprint\ntap enter\nstep 40\nprint\nstep 40\nprint\n";
+    const ReplayRun run = play(script);
+    ASSERT_EQ(run.prints.size(), 3u) << run.output;
+    EXPECT_EQ(run.prints[0].at("screenState"), "100");
+    EXPECT_EQ(run.prints[1].at("screenState"), "100");
+    EXPECT_EQ(run.prints[2].at("screenState"), "200");
+    EXPECT_EQ(run.prints[2].at("mapNumber"), "5");
+}
+
 // Share of pixels that differ between two shots.
 double differingShare(const std::filesystem::path& a, const std::filesystem::path& b) {
     SDL_Surface* first = IMG_Load(a.c_str());
