@@ -224,12 +224,14 @@ void runLevelPanel(GameState& state, float dt) {
 
 void enterChosenScreen(GameState& state) {
     if (state.startGame) {
-        pauseChannel(state, state.menuMusicChannel);
         state.startGame = false;
         if (continuesPastLastLevel(state)) {
-            // The whole scenario is behind this run: its score goes to the scenario table.
+            // The whole scenario is behind this run: its score goes to the scenario table,
+            // which keeps the menu music.
+            setChannelVolume(state, state.menuMusicChannel, 1.0f);
             openHighscoreEntry(state);
         } else {
+            pauseChannel(state, state.menuMusicChannel);
             playMusic(state, kMusicLevelIntro, state.levelIntroChannel);
             // A level that does not load is reported by the frame loop, back in the menu.
             if (!gameplay::loadLevel(state))

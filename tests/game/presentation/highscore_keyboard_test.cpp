@@ -60,18 +60,6 @@ TEST(HighscoreKeyboard, EveryMoveStaysOnTheKeyboard) {
         }
 }
 
-TEST(HighscoreKeyboard, KeysSitOnFourRows) {
-    EXPECT_FLOAT_EQ(keyCentre(1).x, 135);
-    EXPECT_FLOAT_EQ(keyCentre(1).y, 607);
-    EXPECT_FLOAT_EQ(keyCentre(26).x, 885);
-    EXPECT_FLOAT_EQ(keyCentre(27).y, 637);
-    EXPECT_FLOAT_EQ(keyCentre(27).x, 135);
-    EXPECT_FLOAT_EQ(keyCentre(78).y, 667);
-    EXPECT_FLOAT_EQ(keyCentre(kSpaceKey).x, 495);
-    EXPECT_FLOAT_EQ(keyCentre(kSpaceKey).y, 702);
-    EXPECT_FLOAT_EQ(keyCentre(kConfirmKey).x, 555);
-}
-
 class NameTyping : public ::testing::Test {
   protected:
     void SetUp() override {
