@@ -12,12 +12,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 // Passable ground with a wall block right of centre and open ground in the top-left corner.
+// Each test writes its own file: CTest runs the tests of this program in parallel.
 fs::path writeMask() {
     engine::Image image;
     image.width = 1024;
@@ -30,7 +34,9 @@ fs::path writeMask() {
             if (x < 200 && y < 150)
                 image.pixels[y * 1024 + x] = 0xFFFFFF00u;
         }
-    const fs::path path = fs::temp_directory_path() / "brimzel-gameplay-mask.dds";
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const fs::path path = fs::temp_directory_path() / ("brimzel-mask-" + std::string(test->name()) +
+                                                       "-" + std::to_string(::getpid()) + ".dds");
     EXPECT_TRUE(engine::writeDds(path.string(), image));
     return path;
 }
