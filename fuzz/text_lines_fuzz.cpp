@@ -3,6 +3,7 @@
 #include "common/windows1250.hpp"
 #include "fuzz/input_file.hpp"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto read = common::readTextLines(path, 64);
     if (!read) {
         return 0;
+    }
+    // The menu reads only the help lines up to its item: the same lines, never a failure.
+    auto firstLines = common::readTextLines(path, 5);
+    if (!firstLines) {
+        fuzz::fail("the first lines of a readable file failed to read");
+    }
+    const std::size_t shared = std::min<std::size_t>(5, read.value().size());
+    if (firstLines.value().size() != shared ||
+        !std::equal(firstLines.value().begin(), firstLines.value().end(), read.value().begin())) {
+        fuzz::fail("reading fewer lines gave other lines");
     }
     std::string expected;
     for (const auto& line : read.value()) {
