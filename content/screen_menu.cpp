@@ -60,8 +60,8 @@ Texts czech() {
              {"01_02_02", "úroveň:"},
              {"01_02_03", "hrát!"}},
             "vlastní",
-            {"Nová hra: scénář s výukou, bublinkový zápas nebo časová zkouška.",
-             "Pokračovat: naváž na uložený postup scénáře.",
+            {"Nová hra: scénář, bublinkový zápas nebo časová zkouška.",
+             "Pokračovat: navázat na uložený postup ve scénáři.",
              "Výsledky: nejlepší hráči všech módů a úrovní.",
              "Nastavení: hudba, zvuky, jazyk a varování před nebezpečím.",
              "Konec: opustit hru Brimzel. Šipky vybírají, Enter potvrzuje."}};
@@ -97,11 +97,11 @@ Texts english() {
              {"01_02_02", "level:"},
              {"01_02_03", "play!"}},
             "user",
-            {"New game: the scenario with its tutorial, a bubble match or a time attack.",
+            {"New game: the scenario, a bubble match or a time attack.",
              "Continue: carry on with your saved scenario.",
              "High scores: the best players of every mode and level.",
              "Options: music, sounds, language and the danger alert.",
-             "Exit: leave Brimzel. The arrows choose, Enter confirms."}};
+             "Exit: leave Brimzel. The arrow keys choose, Enter confirms."}};
 }
 
 // A top item: big white words on a faint glass pill, 248 × 60 (drawn 150..248 wide).
