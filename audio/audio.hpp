@@ -72,6 +72,12 @@ class System {
     // A paused channel counts as playing; a one-shot that reached its end does not.
     virtual Result isPlaying(ChannelHandle channel, bool& playing) const = 0;
 
+    // Silences the whole output of the system (channels and echo) while the sounds go on
+    // playing underneath, so unmuting resumes them where they are by then. Both changes glide
+    // over a few milliseconds. Allowed before init; it holds across init and close.
+    virtual Result setMuted(bool muted) = 0;
+    virtual Result isMuted(bool& muted) const = 0;
+
     // Mixes the next `frames` stereo frames (interleaved float, 44100 Hz) and writes them to
     // `out`, limited to -1..1. A system playing to a device gives silence here: the device
     // alone takes its frames.

@@ -206,6 +206,18 @@ Result MixingSystem::isPlaying(ChannelHandle channel, bool& playing) const {
     return Result::Ok;
 }
 
+Result MixingSystem::setMuted(bool muted) {
+    std::lock_guard lock(mutex_);
+    muted_ = muted;
+    return Result::Ok;
+}
+
+Result MixingSystem::isMuted(bool& muted) const {
+    std::lock_guard lock(mutex_);
+    muted = muted_;
+    return Result::Ok;
+}
+
 void MixingSystem::render(float* out, int frames) {
     if (out == nullptr || frames <= 0) {
         return;
@@ -253,6 +265,24 @@ void MixingSystem::mixLocked(float* stereo, int frames) {
         }
     }
     std::erase_if(fading_, [this](const EchoHandle& echo) { return !echo->claimedBy(this); });
+    applyOutputGain(stereo, frames);
+}
+
+void MixingSystem::applyOutputGain(float* stereo, int frames) {
+    const float target = muted_ ? 0.0f : 1.0f;
+    if (outputGain_ == 1.0f && target == 1.0f) {
+        return;
+    }
+    const float step = 1.0f / kGainRampFrames;
+    for (int i = 0; i < frames; ++i) {
+        if (outputGain_ < target) {
+            outputGain_ = std::min(target, outputGain_ + step);
+        } else if (outputGain_ > target) {
+            outputGain_ = std::max(target, outputGain_ - step);
+        }
+        stereo[2 * i] *= outputGain_;
+        stereo[2 * i + 1] *= outputGain_;
+    }
 }
 
 Channel* MixingSystem::find(ChannelHandle handle) {

@@ -32,6 +32,8 @@ class MixingSystem final : public System, private MixSource {
     Result setPaused(ChannelHandle channel, bool paused) override;
     Result setVolume(ChannelHandle channel, float volume) override;
     Result isPlaying(ChannelHandle channel, bool& playing) const override;
+    Result setMuted(bool muted) override;
+    Result isMuted(bool& muted) const override;
 
     void render(float* out, int frames) override;
     int sampleRate() const override;
@@ -40,6 +42,8 @@ class MixingSystem final : public System, private MixSource {
     void mixAdd(float* stereo, int frames) override;
     // Channels and echoes of this system added to `stereo`; the caller holds the mutex.
     void mixLocked(float* stereo, int frames);
+    // Applies the mute gain, gliding towards its target; mutex held.
+    void applyOutputGain(float* stereo, int frames);
     // The channel a handle names, or null when the handle is stale; mutex held.
     Channel* find(ChannelHandle handle);
     const Channel* find(ChannelHandle handle) const;
@@ -59,6 +63,8 @@ class MixingSystem final : public System, private MixSource {
     std::vector<EchoHandle> echoes_;
     std::vector<EchoHandle> fading_; // removed, dying away; still claimed by this system
     std::vector<float> scratch_;
+    bool muted_ = false;
+    float outputGain_ = 1.0f; // glides towards 0 while muted, 1 otherwise
 };
 
 } // namespace audio

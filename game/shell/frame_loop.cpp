@@ -18,6 +18,7 @@
 #include "game/shell/notices.hpp"
 #include "game/shell/run_reset.hpp"
 #include "game/shell/sound_player.hpp"
+#include "game/shell/window_focus.hpp"
 
 #include <cstdint>
 #include <cstdio>
@@ -133,6 +134,7 @@ bool runFrame(GameState& state) {
     engine::Engine& e = *state.engine;
     if (!e.pumpEvents())
         state.bLoop = false; // the window's close box
+    followWindowFocus(state);
     e.clear();
     runScreenSteps(state);
     if (state.levelLoadFailed)

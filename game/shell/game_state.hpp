@@ -347,4 +347,7 @@ struct GameState {
     std::array<bool, 5> levelRowShrinking{};
     bool levelIntroSpaceLatch = false;
     bool levelIntroEnterLatch = false;
+
+    // Focus of the window as last seen by the frame loop.
+    bool windowFocused = true;
 };

@@ -7,17 +7,17 @@
 #include "game/shell/key_latch.hpp"
 #include "game/shell/sound_player.hpp"
 
-namespace {
-
-bool down(const GameState& state, int keyCode) {
-    return state.engine->keyDown(keyCode);
-}
-
 void startPause(GameState& state) {
     state.paused = true;
     state.pausePanelWidth = 0;
     state.panelAlpha = 1.0;
     state.pauseStart = state.engine->tick();
+}
+
+namespace {
+
+bool down(const GameState& state, int keyCode) {
+    return state.engine->keyDown(keyCode);
 }
 
 void choosePauseItem(GameState& state) {

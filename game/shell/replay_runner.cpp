@@ -36,6 +36,13 @@ class WorkingDirectory {
     std::filesystem::path previous_;
 };
 
+bool audioMuted(const GameState& s) {
+    bool muted = false;
+    if (s.audioSystemA)
+        s.audioSystemA->isMuted(muted);
+    return muted;
+}
+
 } // namespace
 
 void printReplayState(const GameState& s, long long frame, std::ostream& out) {
@@ -86,7 +93,8 @@ void printReplayState(const GameState& s, long long frame, std::ostream& out) {
         << "musicOn " << s.musicOn << '\n'
         << "soundOn " << s.soundOn << '\n'
         << "alertEnabled " << s.alertEnabled << '\n'
-        << "menuMusicChannel " << s.menuMusicChannel << '\n';
+        << "menuMusicChannel " << s.menuMusicChannel << '\n'
+        << "muted " << audioMuted(s) << '\n';
     for (int i = 1; i <= s.enemyCount && i <= kMaxEnemies; ++i)
         out << "enemy" << i << " " << s.enemyKind[i] << " " << fixed(s.enemyX[i]) << " "
             << fixed(s.enemyY[i]) << " " << s.enemyFollowing[i] << '\n';
@@ -157,6 +165,9 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
         }
         case ReplayCommand::Kind::Print:
             printReplayState(state, frame, out);
+            break;
+        case ReplayCommand::Kind::Focus:
+            state.engine->setFocus(command.value != 0);
             break;
         }
         if (!running)

@@ -102,6 +102,11 @@ common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view te
                 return fail("\"shot\" takes one file name");
             command.kind = ReplayCommand::Kind::Shot;
             command.path = w[1];
+        } else if (name == "focus") {
+            if (w.size() != 2 || (w[1] != "on" && w[1] != "off"))
+                return fail("\"focus\" takes on or off");
+            command.kind = ReplayCommand::Kind::Focus;
+            command.value = w[1] == "on" ? 1 : 0;
         } else if (name == "print") {
             if (w.size() != 1)
                 return fail("\"print\" takes nothing");

@@ -5,6 +5,7 @@
 //   tap KEY       one frame with KEY held, then released (the release acts in the next frame)
 //   shot FILE     the last presented frame as PNG
 //   print         the state as `name value` lines, then `frame N`
+//   focus off|on  the window loses or regains the input focus (from the next frame on)
 // KEY is one of esc enter space up down left right s f12.
 #pragma once
 
@@ -15,9 +16,9 @@
 #include <vector>
 
 struct ReplayCommand {
-    enum class Kind { FrameMs, Step, Down, Up, Tap, Shot, Print };
+    enum class Kind { FrameMs, Step, Down, Up, Tap, Shot, Print, Focus };
     Kind kind = Kind::Step;
-    double value = 0; // frame-ms: milliseconds; step: frame count
+    double value = 0; // frame-ms: milliseconds; step: frame count; focus: 1 on, 0 off
     int keyCode = 0;  // down, up, tap
     std::string path; // shot
     int line = 0;     // for messages
