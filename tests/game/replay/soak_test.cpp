@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -173,6 +174,7 @@ TEST(Soak, RandomPlayThroughEveryScreenKeepsTheStateSoundAndMemoryFlat) {
     bool wasWon = false, wasLost = false;
 
     const auto begin = std::chrono::steady_clock::now();
+    const std::clock_t cpuBegin = std::clock();
     auto state = startedGame(root);
     ASSERT_TRUE(state);
     for (long long frame = 0; frame < frames; ++frame) {
@@ -209,6 +211,8 @@ TEST(Soak, RandomPlayThroughEveryScreenKeepsTheStateSoundAndMemoryFlat) {
     std::printf("soak_frames %lld frames\n", frames);
     std::printf("soak_game_time %.0f s\n", frames * kFrameMs / 1000.0);
     std::printf("soak_wall_time %.1f s\n", seconds);
+    std::printf("soak_cpu_time %.1f s\n",
+                static_cast<double>(std::clock() - cpuBegin) / CLOCKS_PER_SEC);
     std::printf("soak_rss_first_minute %.1f MB\n", rssAtMinute / 1e6);
     std::printf("soak_rss_end %.1f MB\n", rssAtEnd / 1e6);
     std::printf(
