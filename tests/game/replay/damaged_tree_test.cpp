@@ -168,4 +168,52 @@ TEST_F(DamagedTree, UnwritableTablesAndScreenshotsAreReportedAndTheGameGoesOn) {
     EXPECT_TRUE(fs::is_regular_file(tree.root() / "highscore"));
 }
 
+TEST_F(DamagedTree, AReadOnlyTreeReportsEachSaveAndTheGameGoesOn) {
+    level.bubbles = 5;
+    level.minutes = 0;
+    level.seconds = 2;
+    tree.writeLevel(1, level);
+    fs::remove(tree.root() / "highscore" / "highscore_2_1.fly"); // empty: the score takes a place
+    const std::vector<fs::path> folders = {tree.root() / "bin", tree.root() / "highscore",
+                                           tree.root() / "save"};
+    for (const fs::path& folder : folders)
+        fs::permissions(folder,
+                        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::remove);
+    // Folder permissions do not hold back a superuser; the file-in-the-way test covers that case.
+    const fs::path probe = tree.root() / "save" / "probe";
+    std::FILE* file = std::fopen(probe.c_str(), "w");
+    const bool writable = file != nullptr;
+    if (writable) {
+        std::fclose(file);
+        fs::remove(probe);
+    }
+    struct Restore {
+        const std::vector<fs::path>& folders;
+        ~Restore() {
+            for (const fs::path& folder : folders)
+                fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+        }
+    } restore{folders};
+    if (writable)
+        GTEST_SKIP() << "read-only folders can still be written here (running as root)";
+
+    testing::internal::CaptureStderr();
+    const ReplayRun run = play(openLevelPanel(2) + startLevel(0) + kIntoPlay +
+                               "down up\nstep 30\nup up\nstep 300\n"
+                               "tap enter\nstep 1\ntap up\nstep 1\ntap right\nstep 1\n"
+                               "tap right\nstep 1\ntap enter\nstep 1\nprint\nstep 80\nprint\n"
+                               "tap f12\nstep 1\n");
+    const std::string messages = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(run.prints.size(), 2u) << run.output;
+    EXPECT_EQ(run.prints[0].at("newPlace"), "1");
+    EXPECT_NE(run.prints[0].at("notice").find("The high scores could not be saved"),
+              std::string::npos)
+        << run.prints[0].at("notice");
+    EXPECT_EQ(run.prints[1].at("screenState"), "50");
+    // The options file cannot be written back at the end: said, and nothing half-written.
+    EXPECT_NE(messages.find("Brimzel.ini"), std::string::npos) << messages;
+    EXPECT_EQ(tree.optionLines().size(), 31u);
+}
+
 } // namespace
