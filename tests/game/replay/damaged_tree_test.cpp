@@ -49,32 +49,19 @@ double colouredShare(const fs::path& png) {
     return share;
 }
 
-class DamagedTree : public ::testing::Test {
+class DamagedTree : public ReplayTest {
   protected:
     void SetUp() override {
         tree.setOptionLine(3, "GameLanguage:en");
         tree.setOptionLine(10, "GamePosition:50");
-        tree.writeMask(
-            5,
-            {{600, 200, 610, 210, kOpen}, {600, 410, 610, 420, kOpen}, {640, 0, 650, 768, kWall}});
-        level.flyX = 605;
-        level.flyY = 330;
-        level.gravityX = 1020;
-        level.gravityY = 330;
+        placeFlyBetweenOpenSquares();
         level.enemies = {{1, 200, 200, 0}};
-    }
-    ReplayRun play(const std::string& script) {
-        ReplayRun run = tree.run(script);
-        EXPECT_EQ(run.exitCode, 0) << run.errors;
-        return run;
     }
     // A file where the folder should be: nothing can be written below it, even by root.
     void blockFolder(const std::string& name) {
         fs::remove_all(tree.root() / name);
         ASSERT_TRUE(common::writeTextLines(tree.root() / name, {"not a folder"}));
     }
-    ReplayTree tree;
-    TestLevel level;
 };
 
 TEST_F(DamagedTree, WithoutAnyPictureNothingIsDrawnAndTheGameGoesOn) {

@@ -7,22 +7,7 @@
 
 namespace {
 
-class WindowFocus : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        tree.writeMask(5, {{100, 650, 120, 670, kOpen}});
-        level.gravityX = 850;
-        level.gravityY = 760;
-        tree.writeLevel(1, level);
-    }
-    ReplayRun play(const std::string& script) {
-        ReplayRun run = tree.run(script);
-        EXPECT_EQ(run.exitCode, 0) << run.errors;
-        return run;
-    }
-    ReplayTree tree;
-    TestLevel level;
-};
+class WindowFocus : public OpenSquareLevel {};
 
 TEST_F(WindowFocus, LosingItInPlayPausesAndMutesUntilItReturns) {
     const ReplayRun run = play("step 20\nprint\nfocus off\nstep 1\nprint\nstep 100\nprint\n"

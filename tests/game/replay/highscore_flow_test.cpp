@@ -25,18 +25,12 @@ const char* const kTypeABAndConfirm = "tap enter\nstep 1\ntap right\nstep 1\ntap
                                       "tap up\nstep 1\ntap right\nstep 1\ntap right\nstep 1\n"
                                       "tap enter\nstep 80\n";
 
-class HighscoreFlow : public ::testing::Test {
+class HighscoreFlow : public ReplayTest {
   protected:
     void SetUp() override {
         tree.setOptionLine(10, "GamePosition:50");
         tree.setOptionLine(3, "GameLanguage:en");
-        tree.writeMask(
-            5,
-            {{600, 200, 610, 210, kOpen}, {600, 410, 610, 420, kOpen}, {640, 0, 650, 768, kWall}});
-        level.flyX = 605;
-        level.flyY = 330;
-        level.gravityX = 1020;
-        level.gravityY = 330;
+        placeFlyBetweenOpenSquares();
     }
     fs::path table(const std::string& name) const { return tree.root() / "highscore" / name; }
     std::vector<std::string> tableLines(const std::string& name) const {
@@ -44,13 +38,6 @@ class HighscoreFlow : public ::testing::Test {
         EXPECT_TRUE(lines) << lines.message();
         return lines ? lines.value() : std::vector<std::string>{};
     }
-    ReplayRun play(const std::string& script) {
-        ReplayRun run = tree.run(script);
-        EXPECT_EQ(run.exitCode, 0) << run.errors;
-        return run;
-    }
-    ReplayTree tree;
-    TestLevel level;
 };
 
 TEST_F(HighscoreFlow, ABubbleMatchEndsInNameEntryEvenWithoutItsTable) {

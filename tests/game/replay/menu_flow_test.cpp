@@ -10,28 +10,14 @@ namespace {
 // Opens "new game" and starts the scenario; the level intro shows after the white fade.
 const char* const kStartScenario = "step 5\ntap enter\nstep 40\ntap enter\nstep 80\n";
 
-class MenuFlow : public ::testing::Test {
+class MenuFlow : public ReplayTest {
   protected:
     void SetUp() override {
         tree.setOptionLine(10, "GamePosition:50");
-        // Two squares of open ground above and below the fly; a wall keeps the pull away.
-        level.flyX = 605;
-        level.flyY = 330;
-        level.gravityX = 1020;
-        level.gravityY = 330;
+        placeFlyBetweenOpenSquares();
         level.bubbles = 10;
-        tree.writeMask(
-            5,
-            {{600, 200, 610, 210, kOpen}, {600, 410, 610, 420, kOpen}, {640, 0, 650, 768, kWall}});
         tree.writeLevel(1, level);
     }
-    ReplayRun play(const std::string& script) {
-        ReplayRun run = tree.run(script);
-        EXPECT_EQ(run.exitCode, 0) << run.errors;
-        return run;
-    }
-    ReplayTree tree;
-    TestLevel level;
 };
 
 TEST_F(MenuFlow, TheScenarioWalksThroughTheTutorialStepsWithEnter) {

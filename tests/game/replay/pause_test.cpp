@@ -5,22 +5,7 @@
 
 namespace {
 
-class Pause : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        tree.writeMask(5, {{100, 650, 120, 670, kOpen}});
-        level.gravityX = 850;
-        level.gravityY = 760;
-        tree.writeLevel(1, level);
-    }
-    ReplayRun play(const std::string& script) {
-        ReplayRun run = tree.run(script);
-        EXPECT_EQ(run.exitCode, 0) << run.errors;
-        return run;
-    }
-    ReplayTree tree;
-    TestLevel level;
-};
+class Pause : public OpenSquareLevel {};
 
 TEST_F(Pause, EscapeOpensOnReleaseAndThePlayStops) {
     const ReplayRun run = play("step 5\ndown esc\nstep 10\nprint\nup esc\nstep 1\nprint\n"

@@ -143,3 +143,25 @@ ReplayRun ReplayTree::run(const std::string& script) {
     result.prints = parsePrints(result.output);
     return result;
 }
+
+ReplayRun ReplayTest::play(const std::string& script) {
+    ReplayRun run = tree.run(script);
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    return run;
+}
+
+void ReplayTest::placeFlyBetweenOpenSquares() {
+    tree.writeMask(
+        5, {{600, 200, 610, 210, kOpen}, {600, 410, 610, 420, kOpen}, {640, 0, 650, 768, kWall}});
+    level.flyX = 605;
+    level.flyY = 330;
+    level.gravityX = 1020;
+    level.gravityY = 330;
+}
+
+void OpenSquareLevel::SetUp() {
+    tree.writeMask(5, {{100, 650, 120, 670, kOpen}});
+    level.gravityX = 850;
+    level.gravityY = 760;
+    tree.writeLevel(1, level);
+}

@@ -2,6 +2,8 @@
 // test, and the replay driver run on it in-process.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -65,3 +67,20 @@ inline constexpr std::uint32_t kWall = 0xFFFF0000u;
 inline constexpr std::uint32_t kOpen = 0xFFFFFF00u;
 
 double number(const PrintedState& state, const std::string& name);
+
+// A fresh tree and a level to write; each run must end cleanly.
+class ReplayTest : public ::testing::Test {
+  protected:
+    ReplayRun play(const std::string& script);
+    // Open squares above and below the fly on map 5; a wall to its right keeps the pull away.
+    void placeFlyBetweenOpenSquares();
+
+    ReplayTree tree;
+    TestLevel level;
+};
+
+// Level 1 on map 5 with one open square, the pull down and to the right.
+class OpenSquareLevel : public ReplayTest {
+  protected:
+    void SetUp() override;
+};

@@ -12,17 +12,11 @@ namespace {
 // Enter on "continue", the second top item.
 const char* const kContinue = "step 5\ntap down\nstep 40\ntap enter\nstep 80\n";
 
-class SaveFlow : public ::testing::Test {
+class SaveFlow : public ReplayTest {
   protected:
     void SetUp() override {
         tree.setOptionLine(7, "Save:Yes");
-        tree.writeMask(
-            5,
-            {{600, 200, 610, 210, kOpen}, {600, 410, 610, 420, kOpen}, {640, 0, 650, 768, kWall}});
-        level.flyX = 605;
-        level.flyY = 330;
-        level.gravityX = 1020;
-        level.gravityY = 330;
+        placeFlyBetweenOpenSquares();
         level.bubbles = 1;
     }
     fs::path saveFile() const { return tree.root() / "save" / "save.txt"; }
@@ -35,13 +29,6 @@ class SaveFlow : public ::testing::Test {
         EXPECT_TRUE(lines) << lines.message();
         return lines ? lines.value() : std::vector<std::string>{};
     }
-    ReplayRun play(const std::string& script) {
-        ReplayRun run = tree.run(script);
-        EXPECT_EQ(run.exitCode, 0) << run.errors;
-        return run;
-    }
-    ReplayTree tree;
-    TestLevel level;
 };
 
 TEST_F(SaveFlow, SavingAfterALossWritesTheSameLevelWithFullEnergy) {
