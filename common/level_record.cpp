@@ -136,6 +136,27 @@ Result<CommonValues> readCommonValues(const std::filesystem::path& path,
     return values;
 }
 
+struct FlyPosition {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// Lines 3 and 4, in map picture pixels.
+Result<FlyPosition> readFlyPosition(const std::filesystem::path& path,
+                                    const std::vector<std::string>& lines) {
+    auto x =
+        readDecimalValue(path, lines, 2, kFlyKey, "the fly's x after \"FlyX:\"", 0.0, kFieldWidth);
+    if (!x) {
+        return x.error();
+    }
+    auto y =
+        readDecimalValue(path, lines, 3, kFlyKey, "the fly's y after \"FlyY:\"", 0.0, kFieldHeight);
+    if (!y) {
+        return y.error();
+    }
+    return FlyPosition{x.value(), y.value()};
+}
+
 Result<std::int16_t> toView(const std::filesystem::path& path, std::size_t lineNumber,
                             double field) {
     auto view = roundHalfEvenToInt16(field / kViewToField);
@@ -158,15 +179,9 @@ Result<PlayLevel> parsePlayLines(const std::filesystem::path& path,
         return map.error();
     }
     level.mapNumber = map.value();
-    auto flyX =
-        readDecimalValue(path, lines, 2, kFlyKey, "the fly's x after \"FlyX:\"", 0.0, kFieldWidth);
-    if (!flyX) {
-        return flyX.error();
-    }
-    auto flyY =
-        readDecimalValue(path, lines, 3, kFlyKey, "the fly's y after \"FlyY:\"", 0.0, kFieldHeight);
-    if (!flyY) {
-        return flyY.error();
+    auto fly = readFlyPosition(path, lines);
+    if (!fly) {
+        return fly.error();
     }
     auto gravityX = readDecimalValue(path, lines, 4, kGravitationKey,
                                      "a gravitation x after \"GravitationX:\"", 0.0, kFieldWidth);
@@ -182,8 +197,8 @@ Result<PlayLevel> parsePlayLines(const std::filesystem::path& path,
     if (!values) {
         return values.error();
     }
-    level.flyX = flyX.value();
-    level.flyY = flyY.value();
+    level.flyX = fly.value().x;
+    level.flyY = fly.value().y;
     level.gravityX = gravityX.value();
     level.gravityY = gravityY.value();
     level.bubblesTotal = values.value().bubbles;
@@ -253,23 +268,17 @@ Result<LevelRecord> ReadLevelFileForEditing(const std::filesystem::path& path) {
         return map.error();
     }
     document.map = map.value();
-    auto flyX =
-        readDecimalValue(path, lines, 2, kFlyKey, "the fly's x after \"FlyX:\"", 0.0, kFieldWidth);
-    if (!flyX) {
-        return flyX.error();
-    }
-    auto flyY =
-        readDecimalValue(path, lines, 3, kFlyKey, "the fly's y after \"FlyY:\"", 0.0, kFieldHeight);
-    if (!flyY) {
-        return flyY.error();
+    auto fly = readFlyPosition(path, lines);
+    if (!fly) {
+        return fly.error();
     }
     // Lines 5 and 6 are not used: the editor writes the map's own gravitation point.
     auto values = readCommonValues(path, lines);
     if (!values) {
         return values.error();
     }
-    auto viewX = toView(path, 3, flyX.value());
-    auto viewY = toView(path, 4, flyY.value());
+    auto viewX = toView(path, 3, fly.value().x);
+    auto viewY = toView(path, 4, fly.value().y);
     if (!viewX || !viewY) {
         return (viewX ? viewY : viewX).error();
     }
