@@ -96,6 +96,8 @@ class MainWindow : public QWidget {
     // Files (main_window_files.cpp).
     void readOptions();
     void writeOptions();
+    // Asks about unsaved changes; false when new or open stops there (Yes saves instead).
+    bool mayReplaceDocument();
     void newLevel();
     void openLevel();
     void openChosenFile(const QString& path);

@@ -116,32 +116,32 @@ bool MainWindow::mayDeleteOpenFile() const {
                     userLevelFile(paths_.userLevelFolder(), document_.userLevelNumber));
 }
 
+bool MainWindow::mayReplaceDocument() {
+    if (!document_.changed) {
+        return true;
+    }
+    switch (dialogs_.ask(this, text(language_, Text::saveChanges))) {
+    case Answer::yes:
+        saveAs(); // the player picks new or open again after saving
+        return false;
+    case Answer::cancel:
+        return false;
+    case Answer::no:
+        break;
+    }
+    return true;
+}
+
 void MainWindow::newLevel() {
-    if (document_.changed) {
-        switch (dialogs_.ask(this, text(language_, Text::saveChanges))) {
-        case Answer::yes:
-            saveAs();
-            return;
-        case Answer::cancel:
-            return;
-        case Answer::no:
-            break;
-        }
+    if (!mayReplaceDocument()) {
+        return;
     }
     resetDocument();
 }
 
 void MainWindow::openLevel() {
-    if (document_.changed) {
-        switch (dialogs_.ask(this, text(language_, Text::saveChanges))) {
-        case Answer::yes:
-            saveAs();
-            return;
-        case Answer::cancel:
-            return;
-        case Answer::no:
-            break;
-        }
+    if (!mayReplaceDocument()) {
+        return;
     }
     const QString chosen =
         dialogs_.openFileName(this, text(language_, Text::open),
