@@ -6,33 +6,33 @@
 
 namespace content::sound {
 
-Audio buzzLoop(const BuzzSpec& spec) {
-    const auto frames = static_cast<std::size_t>(std::llround(spec.seconds * kSampleRate));
-    const Wavetable table(spec.harmonics);
+Audio buzzLoop(const BuzzSpec& recipe) {
+    const auto frames = static_cast<std::size_t>(std::llround(recipe.seconds * kSampleRate));
+    const Wavetable table(recipe.harmonics);
     std::vector<float> dry(frames), hiss(frames);
-    Random random(spec.seed);
+    Random random(recipe.seed);
     for (std::size_t i = 0; i < frames; ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
         // Phase is the integral of the wobbling frequency, so it stays periodic.
         double drift = 0;
-        for (const auto& w : spec.wobbles)
+        for (const auto& w : recipe.wobbles)
             drift += w.depthHz * std::sin(2 * kPi * w.rateHz * t) / (2 * kPi * w.rateHz);
-        double v = table.at(spec.hz * t + drift);
-        if (spec.secondHz > 0)
-            v = 0.6 * v + 0.4 * table.at(spec.secondHz * t + 0.8 * drift + 0.31);
+        double v = table.at(recipe.hz * t + drift);
+        if (recipe.secondHz > 0)
+            v = 0.6 * v + 0.4 * table.at(recipe.secondHz * t + 0.8 * drift + 0.31);
         const double flutter =
-            1.0 - spec.flutterDepth * 0.5 * (1.0 - std::cos(2 * kPi * spec.flutterHz * t));
+            1.0 - recipe.flutterDepth * 0.5 * (1.0 - std::cos(2 * kPi * recipe.flutterHz * t));
         dry[i] = static_cast<float>(v * flutter);
         hiss[i] = static_cast<float>(random.bipolar() * flutter);
     }
     std::vector<float> body = dry;
-    filterLoop(body, Biquad::bandPass(spec.formantHz, spec.formantQ));
-    filterLoop(hiss, Biquad::bandPass(spec.noiseHz, 1.2));
+    filterLoop(body, Biquad::bandPass(recipe.formantHz, recipe.formantQ));
+    filterLoop(hiss, Biquad::bandPass(recipe.noiseHz, 1.2));
     Audio out(frames, 1, true);
     auto& samples = out.channels[0];
     for (std::size_t i = 0; i < frames; ++i)
-        samples[i] = 0.45f * dry[i] + 1.2f * body[i] + static_cast<float>(spec.noise) * hiss[i];
-    filterLoop(samples, Biquad::lowPass(spec.brightHz, 0.7));
+        samples[i] = 0.45f * dry[i] + 1.2f * body[i] + static_cast<float>(recipe.noise) * hiss[i];
+    filterLoop(samples, Biquad::lowPass(recipe.brightHz, 0.7));
     filterLoop(samples, Biquad::highPass(60, 0.7));
     return out;
 }

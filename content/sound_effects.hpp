@@ -30,7 +30,7 @@ struct BuzzSpec {
     double noiseHz = 4000;
     std::uint64_t seed = 1;
 };
-Audio buzzLoop(const BuzzSpec& spec);
+Audio buzzLoop(const BuzzSpec& recipe);
 
 BuzzSpec flyBuzz();
 BuzzSpec waspBuzz();

@@ -49,8 +49,8 @@ void finish(Audio& audio, Kind kind) {
 }
 
 std::vector<SoundFile> soundFiles() {
-    auto buzz = [](BuzzSpec (*spec)()) {
-        return [spec](const Instruments&) { return buzzLoop(spec()); };
+    auto buzz = [](BuzzSpec (*makeRecipe)()) {
+        return [makeRecipe](const Instruments&) { return buzzLoop(makeRecipe()); };
     };
     // In the game's load order.
     return {
