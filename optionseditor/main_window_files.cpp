@@ -80,11 +80,8 @@ MainWindow::SaveOutcome MainWindow::saveDocument() {
         }
         target = name.toStdString();
     }
-    if (!writeOptions(target)) {
-        return SaveOutcome::failed;
-    }
-    fileName_ = target;
-    return SaveOutcome::written;
+    // An untitled document stays untitled: the name asked for is not the file it edits.
+    return writeOptions(target) ? SaveOutcome::written : SaveOutcome::failed;
 }
 
 bool MainWindow::askToSaveChanges() {
@@ -139,10 +136,8 @@ void MainWindow::saveAs() {
     if (name.isEmpty()) {
         return;
     }
-    const std::filesystem::path target = name.toStdString();
-    if (writeOptions(target)) {
-        fileName_ = target; // later saves go to the file last saved to
-    }
+    // A copy under another name: "Save" still writes the file being edited.
+    writeOptions(name.toStdString());
 }
 
 void MainWindow::saveAsCurrent() {

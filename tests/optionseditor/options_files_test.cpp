@@ -201,6 +201,19 @@ TEST_F(OptionsEditorFiles, OpenLoadsTheChosenFileButNotItsScreenshotLine) {
     EXPECT_EQ(written[30], "Screenshots:12");
 }
 
+TEST_F(OptionsEditorFiles, SaveKeepsWritingTheOpenedFileAfterSaveAs) {
+    startWith(common::defaultOptionsLines());
+    TestTree::writeLines(tree.options("mine.ini"), common::defaultOptionsLines());
+    dialogs.fileAnswers = {QString::fromStdString(tree.options("mine.ini").string())};
+    trigger("mnuOpen");
+    saveAs("copy.ini");
+    typeInto("Text1", "77");
+    trigger("mnuSave");
+    EXPECT_EQ(dialogs.fileDialogFolders.size(), 2); // open and save as only
+    EXPECT_EQ(TestTree::readLines(tree.options("mine.ini"))[10], "EnemySpeed1:77");
+    EXPECT_EQ(TestTree::readLines(tree.options("copy.ini"))[10], "EnemySpeed1:8");
+}
+
 TEST_F(OptionsEditorFiles, NewAsksToSaveThenResetsAllButTheLanguage) {
     startWith(optionLinesWith({{2, "GameMode:Window"},
                                {3, "GameLanguage:en"},
