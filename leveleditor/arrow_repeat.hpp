@@ -19,12 +19,14 @@ class ArrowRepeat {
     // Forgets held arrows (a press whose release never arrives, e.g. the window lost the mouse).
     void releaseAll(std::uint32_t tick);
 
-    // The arrows that step in this frame, in the order bubbles up, down, time up, down.
+    // The steps due by this tick, in the order bubbles up, down, time up, down; a held arrow
+    // may step more than once in one frame.
     std::vector<Arrow> due(std::uint32_t tick);
 
   private:
     static constexpr int kStartInterval = 100;
     static constexpr int kShortestInterval = 20;
+    static constexpr int kLongestCatchUp = 100; // ms of a stalled loop made up for
 
     std::array<bool, arrowCount> held_{};
     std::array<bool, arrowCount> pending_{};

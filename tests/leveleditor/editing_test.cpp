@@ -121,6 +121,15 @@ TEST_F(LevelEditorEditing, HeldArrowsCountUpAndDownToTheirEnds) {
     EXPECT_EQ(labelText("Label6"), "00:02");
 }
 
+TEST_F(LevelEditorEditing, AHeldArrowStepsByTheTimeElapsedNotByTheFrames) {
+    msPerFrame = 16; // the frame timer's pace, slower than the arrow's fastest step
+    startEnglish();
+    chooseMap(1);
+    holdArrow("Label9", 5000 / 16 + 1);
+    // At once, then after 100, 99, ... 21 ms, then every 21 ms: 88 steps in five seconds.
+    EXPECT_NEAR(window->document().level.bubbles, 88, 1);
+}
+
 TEST_F(LevelEditorEditing, TimeArrowsStopAt9959And0001) {
     startEnglish(1);
     writeLevel(tree->userLevel(1), 4, 5, 99, 58);

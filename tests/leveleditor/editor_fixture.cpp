@@ -137,13 +137,14 @@ void EditorTest::startCzech(int userLevels) {
 void EditorTest::startWithoutOptions() {
     leveleditor::EditorConfig config;
     config.frameLoop = false;
-    config.scriptedMsPerFrame = 10;
+    config.scriptedMsPerFrame = msPerFrame;
+    config.createEngine = createEngine;
     window = std::make_unique<leveleditor::MainWindow>(leveleditor::EditorPaths{tree->bin()},
                                                        dialogs, config);
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    window->start();
+    started = window->start();
     frames(1);
 }
 

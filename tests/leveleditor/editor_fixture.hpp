@@ -70,7 +70,7 @@ void writeLevel(const std::filesystem::path& file, int map, int bubbles, int min
                 const std::vector<int>& enemyKinds = {});
 
 // One editor window on a fresh tree, shown on the offscreen platform, frames run by the test
-// with a scripted clock of 10 ms a frame.
+// with a scripted clock (10 ms a frame unless set before the start).
 class EditorTest : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -105,6 +105,9 @@ class EditorTest : public ::testing::Test {
     void openFile(const std::filesystem::path& file);
 
     bool withPictures = false;
+    float msPerFrame = 10;                                           // the scripted clock
+    leveleditor::EditorConfig::EngineFactory createEngine = nullptr; // null: the real one
+    bool started = false;                                            // what start() said
     std::unique_ptr<TestTree> tree;
     ScriptedDialogs dialogs;
     std::unique_ptr<leveleditor::MainWindow> window;
