@@ -112,12 +112,19 @@ QString cannotRenameMessage(Language language, const QString& from, const QStrin
            QStringLiteral(" -> ") + to;
 }
 
+QString replaceLevelQuestion(Language language, const QString& file) {
+    return language == Language::czech
+               ? QStringLiteral("Soubor ") + file + QStringLiteral(" už existuje. Nahradit ho?")
+               : file + QStringLiteral(" already exists. Replace it?");
+}
+
 QString optionsUnreadableMessage(const QString& file, const QString& reason) {
     // The language comes from this very file, so the notice speaks both.
-    return QStringLiteral("Soubor nastavení chybí nebo je neúplný. Editor začne česky a bez "
-                          "vlastních levelů a soubor nastavení nezmění.\n"
+    return QStringLiteral("Soubor nastavení chybí nebo je neúplný. Editor začne česky, vlastní "
+                          "levely spočítá podle souborů levelů a soubor nastavení nezmění.\n"
                           "The options file is missing or incomplete. The editor starts in "
-                          "Czech with no user levels and leaves the options file alone.\n\n") +
+                          "Czech, counts the user levels from the level files and leaves the "
+                          "options file alone.\n\n") +
            file + QStringLiteral("\n") + reason;
 }
 
@@ -125,6 +132,12 @@ QString optionsUnwritableMessage(Language language, const QString& file) {
     return choose(language, "Počet vlastních levelů nelze zapsat do souboru nastavení ",
                   "Cannot write the number of user levels to the options file ") +
            file;
+}
+
+QString viewFailedMessage(const QString& reason) {
+    return QStringLiteral("Zobrazení mapy nelze spustit, editor končí.\n"
+                          "The map view cannot start; the editor ends.\n\n") +
+           reason;
 }
 
 QString twoDigits(int value) {

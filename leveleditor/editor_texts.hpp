@@ -66,8 +66,12 @@ QString savedAsMessage(Language language, int number);
 QString cannotWriteMessage(Language language, const QString& file);
 QString cannotDeleteMessage(Language language, const QString& file);
 QString cannotRenameMessage(Language language, const QString& from, const QString& to);
+QString replaceLevelQuestion(Language language, const QString& file);
 QString optionsUnreadableMessage(const QString& file, const QString& reason);
 QString optionsUnwritableMessage(Language language, const QString& file);
+// The map view's engine did not start; said in both languages, as the options file is not
+// read yet.
+QString viewFailedMessage(const QString& reason);
 
 // "00", "07", "01:05".
 QString twoDigits(int value);

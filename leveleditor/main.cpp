@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdlib>
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Brimzel-Leveleditor"));
@@ -19,6 +21,8 @@ int main(int argc, char* argv[]) {
     leveleditor::MainWindow window(
         leveleditor::EditorPaths{QApplication::applicationDirPath().toStdString()}, dialogs);
     window.show();
-    window.start();
+    if (!window.start()) {
+        return EXIT_FAILURE;
+    }
     return app.exec();
 }

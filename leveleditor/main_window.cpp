@@ -234,17 +234,18 @@ void MainWindow::setLanguage(Language language) {
     }
 }
 
-void MainWindow::startView() {
+bool MainWindow::startView() {
     std::string error;
     engine::DisplayConfig display;
     display.backend = engine::Backend::Surface;
     display.title = "Brimzel - Level editor";
     display.width = MapView::kWidth;
     display.height = MapView::kHeight;
-    engine_ = engine::Engine::create(display, error);
+    const auto create = config_.createEngine ? config_.createEngine : engine::Engine::create;
+    engine_ = create(display, error);
     if (!engine_) {
-        dialogs_.inform(this, QString::fromStdString(error));
-        return;
+        dialogs_.inform(this, viewFailedMessage(QString::fromStdString(error)));
+        return false;
     }
     if (config_.scriptedMsPerFrame > 0) {
         engine_->useScriptedClock(config_.scriptedMsPerFrame);
@@ -255,17 +256,24 @@ void MainWindow::startView() {
     renderer_->showLoadingScreen();
     view_->repaint();
     renderer_->loadTextures();
+    return true;
 }
 
-void MainWindow::start() {
-    startView();
+bool MainWindow::start() {
+    if (!startView()) {
+        // Without its view the editor has nothing to edit with: it ends as a failed start,
+        // leaving the options file alone.
+        close();
+        return false;
+    }
     readOptions();
     resetDocument();
     applyCaptions();
     running_ = true;
-    if (config_.frameLoop && engine_) {
+    if (config_.frameLoop) {
         frameTimer_->start();
     }
+    return true;
 }
 
 void MainWindow::runFrame() {

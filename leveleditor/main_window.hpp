@@ -24,7 +24,8 @@ class QTimer;
 
 namespace engine {
 class Engine;
-}
+struct DisplayConfig;
+} // namespace engine
 
 namespace leveleditor {
 
@@ -34,8 +35,12 @@ class MapView;
 class ViewRenderer;
 
 struct EditorConfig {
-    bool frameLoop = true;          // tests drive frames one at a time with runFrame()
-    float scriptedMsPerFrame = 0.0; // above 0: a scripted clock with this step
+    using EngineFactory = std::unique_ptr<engine::Engine> (*)(const engine::DisplayConfig&,
+                                                              std::string& error);
+
+    bool frameLoop = true;                // tests drive frames one at a time with runFrame()
+    float scriptedMsPerFrame = 0.0;       // above 0: a scripted clock with this step
+    EngineFactory createEngine = nullptr; // null: the engine's own
 };
 
 // "Brimzel - Level editor": the column of controls and the map view of one level document.
@@ -47,7 +52,8 @@ class MainWindow : public QWidget {
     ~MainWindow() override;
 
     // Starts the view, reads the options file, captions the window and starts the frame loop.
-    void start();
+    // False when the map view cannot start: the editor has said so and closed its window.
+    bool start();
     // One frame of the editor: draw, arrow repeat, mouse, "Save as" enabling, present.
     void runFrame();
 
@@ -72,7 +78,7 @@ class MainWindow : public QWidget {
     void buildControls();
     void applyCaptions();
     void setLanguage(Language language);
-    void startView();
+    bool startView();
 
     // Editing (main_window_edit.cpp).
     void onMapChosen(int index);

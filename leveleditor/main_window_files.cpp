@@ -38,6 +38,17 @@ std::optional<int> levelNumberOfName(const QString& name) {
     return match.captured(1).toInt();
 }
 
+// The user levels are numbered from 1 without a gap: the count is where the numbering stops.
+int userLevelsOnDisk(const std::filesystem::path& folder) {
+    int count = 0;
+    std::error_code ec;
+    while (count < kMaxUserLevels &&
+           std::filesystem::exists(userLevelFile(folder, count + 1), ec)) {
+        ++count;
+    }
+    return count;
+}
+
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code ec;
     return std::filesystem::equivalent(a, b, ec) && !ec;
@@ -56,10 +67,10 @@ QString MainWindow::rootRelative(const std::filesystem::path& file) const {
 void MainWindow::readOptions() {
     auto options = common::readLevelEditorOptions(paths_.optionsFile());
     if (!options) {
-        // Czech and no user levels; the end leaves the broken file as it is.
+        // Czech, and the user levels the folder holds; the end leaves the broken file as it is.
         optionsRead_ = false;
         language_ = Language::czech;
-        userLevelCount_ = 0;
+        userLevelCount_ = userLevelsOnDisk(paths_.userLevelFolder());
         dialogs_.inform(
             this, optionsUnreadableMessage(QString::fromStdString(paths_.optionsFile().string()),
                                            QString::fromStdString(options.message())));
@@ -195,6 +206,11 @@ bool MainWindow::saveAs() {
     const int number = userLevelCount_ + 1;
     const std::filesystem::path file = userLevelFile(paths_.userLevelFolder(), number);
     std::error_code ec;
+    // A count behind the files (an options file from elsewhere) must not cost a level.
+    if (std::filesystem::exists(file, ec) &&
+        dialogs_.ask(this, replaceLevelQuestion(language_, rootRelative(file))) != Answer::yes) {
+        return false;
+    }
     std::filesystem::create_directories(paths_.userLevelFolder(), ec);
     common::LevelRecord written = level;
     written.userLevelFile = true;

@@ -1,6 +1,7 @@
 #include "editor_fixture.hpp"
 
 #include "common/level_record.hpp"
+#include "engine/engine.hpp"
 
 #include <QComboBox>
 #include <QLabel>
@@ -291,6 +292,57 @@ TEST_F(LevelEditorFiles, AMissingOrShortOptionsFileIsReportedAndLeftAlone) {
     click("Command1");
     EXPECT_FALSE(window->isRunning());
     EXPECT_FALSE(std::filesystem::exists(tree->optionsFile()));
+}
+
+TEST_F(LevelEditorFiles, AnUnreadableCountIsTakenFromTheLevelFiles) {
+    for (int n : {1, 2, 4}) { // the gap ends the numbering
+        writeLevel(tree->userLevel(n), 3, 7, 1, 0);
+    }
+    startWithoutOptions();
+    EXPECT_EQ(window->userLevelCount(), 2);
+    makeSavableLevel();
+    click("Command3");
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(dialogs.notices.back(), "Uloženo jako levels\\user\\level3.lev");
+}
+
+TEST_F(LevelEditorFiles, AnExistingUserLevelIsReplacedOnlyWhenThePlayerSaysSo) {
+    writeLevel(tree->userLevel(1), 3, 7, 1, 0);
+    const std::string before = fileText(tree->userLevel(1));
+    startEnglish(0); // a count behind the files
+    makeSavableLevel();
+    dialogs.answers = {Answer::no};
+    click("Command3");
+    EXPECT_EQ(dialogs.questions, QStringList{"levels/user/level1.lev already exists. Replace it?"});
+    EXPECT_EQ(fileText(tree->userLevel(1)), before);
+    EXPECT_EQ(window->userLevelCount(), 0);
+    EXPECT_TRUE(window->document().changed);
+    // A refused save keeps the editor open at End.
+    dialogs.answers = {Answer::yes, Answer::cancel};
+    click("Command1");
+    EXPECT_TRUE(window->isRunning());
+    dialogs.answers = {Answer::yes};
+    click("Command3");
+    EXPECT_NE(fileText(tree->userLevel(1)), before);
+    EXPECT_EQ(window->userLevelCount(), 1);
+}
+
+std::unique_ptr<engine::Engine> engineThatFails(const engine::DisplayConfig&, std::string& error) {
+    error = "no display";
+    return nullptr;
+}
+
+TEST_F(LevelEditorFiles, WithoutItsViewTheEditorSaysSoAndEnds) {
+    createEngine = engineThatFails;
+    const auto lines = optionLinesWith({{9, "UserLevels:2"}});
+    startWith(lines);
+    EXPECT_FALSE(started);
+    ASSERT_EQ(dialogs.notices.size(), 1);
+    EXPECT_TRUE(dialogs.notices[0].contains("The map view cannot start"));
+    EXPECT_TRUE(dialogs.notices[0].contains("no display"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->isRunning());
+    EXPECT_EQ(TestTree::readLines(tree->optionsFile()), lines);
 }
 
 TEST_F(LevelEditorFiles, AShortOptionsFileIsNotRewritten) {
