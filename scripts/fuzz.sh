@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang in build-fuzz and runs each for a bounded time on a
-# working copy of its seed corpus: the committed edge files plus the files of a generated
-# installation tree. Fails on any finding; the input that broke a reader is kept in
-# build-fuzz/findings/.
+# Builds the libFuzzer targets with clang in build-fuzz and runs each for a bounded time
+# (BRIMZEL_FUZZ_SECONDS, 10 s unless set; one target per core at a time) on a working copy of its
+# seed corpus: the committed edge files plus the files of a generated installation tree. Fails on
+# any finding; the input that broke a reader is kept in build-fuzz/findings/.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BRIMZEL_FUZZ_BUILD:-$here/build-fuzz}"
 tree="${BRIMZEL_TREE:-${BRIMZEL_BUILD:-$here/build}/tree}"
-seconds="${BRIMZEL_FUZZ_SECONDS:-20}"
+seconds="${BRIMZEL_FUZZ_SECONDS:-10}"
 jobs="${BRIMZEL_JOBS:-$(nproc)}"
 
 CC=clang CXX=clang++ cmake -S "$here" -B "$build" -DBRIMZEL_FUZZ=ON \
@@ -45,13 +45,34 @@ seed dds $(find "$tree/gfx" -name '*.dds' -size -64k 2>/dev/null | sort | head -
 seed text_lines $(find "$tree" -name '*.txt' 2>/dev/null | sort)
 shopt -u nullglob
 
-failed=()
-for target in options_file level_file highscore_file saved_progress dds text_lines; do
-    echo "== fuzz_$target: $(ls "$work/$target" | wc -l) seed files, ${seconds} s"
+# fuzz TARGET: runs one target; its log and a "passed"/"failed" mark land in the working folder.
+fuzz() {
+    local target="$1" result=passed
     # A tiny file must not make a reader take more than a quarter gigabyte at once.
-    if TMPDIR="$work" "$build/fuzz/fuzz_$target" "$work/$target" -max_total_time="$seconds" -timeout=10 \
+    TMPDIR="$work" "$build/fuzz/fuzz_$target" "$work/$target" -max_total_time="$seconds" -timeout=10 \
         -rss_limit_mb=2048 -malloc_limit_mb=256 -max_len=65536 -print_final_stats=1 \
-        -artifact_prefix="$findings/$target-" >"$work/$target.log" 2>&1; then
+        -artifact_prefix="$findings/$target-" >"$work/$target.log" 2>&1 || result=failed
+    echo "$result" >"$work/$target.result"
+}
+
+# Each target is one process: run as many side by side as there are cores.
+targets=(options_file level_file highscore_file saved_progress dds text_lines)
+echo "Fuzzing ${#targets[@]} readers for ${seconds} s each, $jobs at a time"
+running=0
+for target in "${targets[@]}"; do
+    if [ "$running" -ge "$jobs" ]; then
+        wait -n
+        running=$((running - 1))
+    fi
+    fuzz "$target" &
+    running=$((running + 1))
+done
+wait
+
+failed=()
+for target in "${targets[@]}"; do
+    echo "== fuzz_$target: $(ls "$work/$target" | wc -l) files in the corpus"
+    if [ "$(cat "$work/$target.result")" = passed ]; then
         grep -E "^stat::number_of_executed_units|^Done" "$work/$target.log" || true
     else
         tail -n 40 "$work/$target.log"
@@ -63,4 +84,4 @@ if [ ${#failed[@]} -gt 0 ]; then
     echo "Fuzzing: findings in ${failed[*]} (inputs in $findings)"
     exit 1
 fi
-echo "Fuzzing: 6 targets, no findings"
+echo "Fuzzing: ${#targets[@]} targets, no findings"

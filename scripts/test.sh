@@ -1,37 +1,90 @@
 #!/usr/bin/env bash
-# Sets everything up, runs the whole test suite through CTest, then the fuzz targets and the
-# test suite once more under AddressSanitizer and UndefinedBehaviorSanitizer. Every stage runs
-# even when an earlier one fails; the closing line says which failed.
-# BRIMZEL_SKIP_FUZZ=1 or BRIMZEL_SKIP_SANITIZE=1 leave a stage out on a developer's machine.
+# The test command. Sets everything up, then runs stages; every stage runs even when an earlier
+# one fails, prints its wall and processor time, and the closing line names the stages that
+# passed and those that failed.
+#
+#   bash scripts/test.sh                 set-up, the whole suite (short soak), short fuzzing
+#   bash scripts/test.sh --heavy         the same, then the heavy stages CI runs
+#   bash scripts/test.sh --stage NAME    set-up, then only the named stages (repeatable)
+#
+# Stages: tests      the whole test suite through CTest, the soak replay 20 000 frames long
+#         fuzz       every file reader fuzzed 10 s (scripts/fuzz.sh)
+#         sanitizers everything built with AddressSanitizer and UndefinedBehaviorSanitizer and
+#                    the whole suite run there (scripts/sanitize.sh)
+#         soak       the soak replay 200 000 frames long (`ctest -L soak`)
+#         fuzz-long  every file reader fuzzed 60 s
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BRIMZEL_BUILD:-$here/build}"
 export BRIMZEL_BUILD="$build"
-bash "$here/scripts/setup.sh"
-export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=dummy
+jobs="${BRIMZEL_JOBS:-$(nproc)}"
+export BRIMZEL_JOBS="$jobs"
 
+usage() {
+    echo "usage: bash scripts/test.sh [--heavy | --stage tests|fuzz|sanitizers|soak|fuzz-long ...]" >&2
+    exit 2
+}
+stages=(tests fuzz)
+chosen=()
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --heavy) stages=(tests fuzz soak fuzz-long sanitizers) ;;
+    --stage)
+        [ $# -ge 2 ] || usage
+        case "$2" in tests | fuzz | sanitizers | soak | fuzz-long) chosen+=("$2") ;; *) usage ;; esac
+        shift
+        ;;
+    *) usage ;;
+    esac
+    shift
+done
+[ ${#chosen[@]} -eq 0 ] || stages=("${chosen[@]}")
+
+run_stage() {
+    case "$1" in
+    tests) ctest --test-dir "$build" --output-on-failure --parallel "$jobs" --timeout 900 ;;
+    fuzz) BRIMZEL_FUZZ_SECONDS=10 bash "$here/scripts/fuzz.sh" ;;
+    sanitizers) bash "$here/scripts/sanitize.sh" ;;
+    soak) BRIMZEL_SOAK_FRAMES=200000 ctest --test-dir "$build" -L soak --verbose --timeout 3600 ;;
+    fuzz-long) BRIMZEL_FUZZ_SECONDS=60 bash "$here/scripts/fuzz.sh" ;;
+    esac
+}
+
+# Processor time (user + system, in milliseconds) of every finished child of this shell so far.
+children_cpu_ms() {
+    local times_file
+    times_file="$(mktemp)"
+    times >"$times_file"
+    tail -n 1 "$times_file" | tr 'ms' '  ' |
+        awk '{ printf "%d\n", ($1 * 60 + $2 + $3 * 60 + $4) * 1000 }'
+    rm -f "$times_file"
+}
+
+passed=()
 failed=()
-# stage NAME COMMAND...: runs one stage, notes a failure and prints its wall time.
+# stage NAME COMMAND...: runs one stage, notes whether it passed and prints its times.
 stage() {
     local name="$1"
     shift
-    local start=$SECONDS
-    if ! "$@"; then
-        failed+=("$name")
-    fi
-    echo "stage $name $((SECONDS - start)) s"
+    local start=$SECONDS cpu_start result=passed
+    cpu_start="$(children_cpu_ms)"
+    echo "== stage $name"
+    "$@" || result=failed
+    if [ "$result" = passed ]; then passed+=("$name"); else failed+=("$name"); fi
+    echo "stage $name: $result in $((SECONDS - start)) s wall," \
+        "$((($(children_cpu_ms) - cpu_start) / 1000)) s processor (user + system)"
 }
 
-stage tests ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 900
-if [ "${BRIMZEL_SKIP_FUZZ:-0}" != 1 ]; then
-    stage fuzzing bash "$here/scripts/fuzz.sh"
-fi
-if [ "${BRIMZEL_SKIP_SANITIZE:-0}" != 1 ]; then
-    stage sanitizers bash "$here/scripts/sanitize.sh"
+stage setup bash "$here/scripts/setup.sh"
+if [ ${#failed[@]} -eq 0 ]; then
+    export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=dummy
+    for name in "${stages[@]}"; do
+        stage "$name" run_stage "$name"
+    done
 fi
 
 if [ ${#failed[@]} -gt 0 ]; then
-    echo "Brimzel tests: FAILED (${failed[*]})"
+    echo "Brimzel tests: FAILED ${failed[*]}; passed ${passed[*]:-nothing}"
     exit 1
 fi
-echo "Brimzel tests: all stages passed"
+echo "Brimzel tests: all stages passed (${passed[*]})"
