@@ -50,13 +50,15 @@ run_stage() {
     esac
 }
 
-# Processor time (user + system, in milliseconds) of every finished child of this shell so far.
-children_cpu_ms() {
+# cpu_ms: processor time (user + system, in milliseconds) of every finished child of this shell
+# so far. `times` runs here, not in a subshell, whose children would be only its own.
+cpu_ms=0
+read_cpu_ms() {
     local times_file
     times_file="$(mktemp)"
     times >"$times_file"
-    tail -n 1 "$times_file" | tr 'ms' '  ' |
-        awk '{ printf "%d\n", ($1 * 60 + $2 + $3 * 60 + $4) * 1000 }'
+    cpu_ms="$(tail -n 1 "$times_file" | tr 'ms' '  ' |
+        awk '{ printf "%d\n", ($1 * 60 + $2 + $3 * 60 + $4) * 1000 }')"
     rm -f "$times_file"
 }
 
@@ -67,12 +69,14 @@ stage() {
     local name="$1"
     shift
     local start=$SECONDS cpu_start result=passed
-    cpu_start="$(children_cpu_ms)"
+    read_cpu_ms
+    cpu_start=$cpu_ms
     echo "== stage $name"
     "$@" || result=failed
     if [ "$result" = passed ]; then passed+=("$name"); else failed+=("$name"); fi
+    read_cpu_ms
     echo "stage $name: $result in $((SECONDS - start)) s wall," \
-        "$((($(children_cpu_ms) - cpu_start) / 1000)) s processor (user + system)"
+        "$(((cpu_ms - cpu_start) / 1000)) s processor (user + system)"
 }
 
 stage setup bash "$here/scripts/setup.sh"
