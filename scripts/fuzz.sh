@@ -43,10 +43,11 @@ seed highscore_file "$tree"/highscore/*.fly
 seed saved_progress "$tree"/save/*
 seed dds $(find "$tree/gfx" -name '*.dds' -size -64k 2>/dev/null | sort | head -n 24)
 seed text_lines $(find "$tree" -name '*.txt' 2>/dev/null | sort)
+seed recording "$here"/tests/game/replay/scripts/*.replay
 shopt -u nullglob
 
 failed=()
-for target in options_file level_file highscore_file saved_progress dds text_lines; do
+for target in options_file level_file highscore_file saved_progress dds text_lines recording; do
     echo "== fuzz_$target: $(ls "$work/$target" | wc -l) seed files, ${seconds} s"
     # A tiny file must not make a reader take more than a quarter gigabyte at once.
     if TMPDIR="$work" "$build/fuzz/fuzz_$target" "$work/$target" -max_total_time="$seconds" -timeout=10 \
@@ -63,4 +64,4 @@ if [ ${#failed[@]} -gt 0 ]; then
     echo "Fuzzing: findings in ${failed[*]} (inputs in $findings)"
     exit 1
 fi
-echo "Fuzzing: 6 targets, no findings"
+echo "Fuzzing: 7 targets, no findings"
