@@ -96,7 +96,7 @@ class Engine {
     virtual void useScriptedClock(float msPerFrame) = 0; // exact, accumulated per present
     // The clock shows these values until the next call (a recorded run played back).
     virtual void setClock(float /*elapsedMs*/, std::uint32_t /*tick*/) {}
-    virtual void setVsync(bool on) = 0;                  // loading screens present without waiting
+    virtual void setVsync(bool on) = 0; // loading screens present without waiting
     virtual Size canvasSize() const = 0;
     // Colour that clear() fills the canvas with (alpha ignored); opaque black until set.
     virtual void setBackgroundColor(Color /*color*/) {}

@@ -71,8 +71,7 @@ int main(int argc, char** argv) {
     }
     // Every session is kept in memory for the crash replay; a file only when asked.
     SessionRecording recording;
-    if (const auto recorded = startRecording(recording, state, settings.seed,
-                                             arguments.recordFile);
+    if (const auto recorded = startRecording(recording, state, settings.seed, arguments.recordFile);
         !recorded) {
         reportFatalError(recorded.message(), true);
         return 1;
@@ -84,9 +83,8 @@ int main(int argc, char** argv) {
     } catch (const std::exception& error) {
         const std::string reason = std::string("unexpected error: ") + error.what();
         const std::string replay = writeCrashReplay(recording, reason);
-        reportFatalError(reason + (replay.empty() ? "" : "; the session so far is recorded in " +
-                                                             replay),
-                         true);
+        reportFatalError(
+            reason + (replay.empty() ? "" : "; the session so far is recorded in " + replay), true);
         return 1;
     }
     const bool recordingWritten = finishRecording(recording, state);

@@ -50,11 +50,11 @@ bool writeFile(const char* path, const SessionRecording& recording, const char* 
 void onFatalSignal(int signal) {
     char path[64];
     crashPath(path);
-    const char* name = signal == SIGSEGV   ? "segmentation fault"
-                       : signal == SIGBUS  ? "bus error"
-                       : signal == SIGFPE  ? "arithmetic fault"
-                       : signal == SIGILL  ? "illegal instruction"
-                                           : "abort";
+    const char* name = signal == SIGSEGV  ? "segmentation fault"
+                       : signal == SIGBUS ? "bus error"
+                       : signal == SIGFPE ? "arithmetic fault"
+                       : signal == SIGILL ? "illegal instruction"
+                                          : "abort";
     const char* prefix = "Brimzel: fatal error: ";
     writeAll(STDERR_FILENO, prefix, std::strlen(prefix));
     writeAll(STDERR_FILENO, name, std::strlen(name));

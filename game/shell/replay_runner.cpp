@@ -48,8 +48,7 @@ bool audioMuted(const GameState& s) {
 
 // Warns when a file of the tree is not the one the recording was made with: the replay goes on,
 // and where the run took another way the comparison at the end says so.
-void checkRecordedFile(const ReplayCommand& command, const std::string& where,
-                       std::ostream& err) {
+void checkRecordedFile(const ReplayCommand& command, const std::string& where, std::ostream& err) {
     std::ifstream in(command.path, std::ios::binary);
     if (!in) {
         err << where << command.path << " is missing; the recording was made with it\n";
@@ -86,9 +85,9 @@ std::string compareField(const std::vector<std::pair<std::string, std::string>>&
                          const ReplayCommand& expect) {
     for (const auto& [name, value] : fields)
         if (name == expect.path)
-            return value == expect.text ? std::string()
-                                        : name + " is " + value + ", the recording has " +
-                                              expect.text;
+            return value == expect.text
+                       ? std::string()
+                       : name + " is " + value + ", the recording has " + expect.text;
     return expect.path + " is not in the replay's state";
 }
 
@@ -178,9 +177,8 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
         if (command.kind == ReplayCommand::Kind::Seed)
             settings.seed = static_cast<std::uint32_t>(command.value);
         else if (command.kind == ReplayCommand::Kind::Clock)
-            settings.clockAfterLoading =
-                ClockReading{static_cast<float>(command.value),
-                             static_cast<std::uint32_t>(command.number)};
+            settings.clockAfterLoading = ClockReading{static_cast<float>(command.value),
+                                                      static_cast<std::uint32_t>(command.number)};
         else if (command.kind == ReplayCommand::Kind::File)
             checkRecordedFile(command, where(command), err);
         else

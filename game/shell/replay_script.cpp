@@ -142,7 +142,8 @@ common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view te
         } else if (name == "print" || name == "close") {
             if (w.size() != 1)
                 return fail("\"" + name + "\" takes nothing");
-            command.kind = name == "print" ? ReplayCommand::Kind::Print : ReplayCommand::Kind::Close;
+            command.kind =
+                name == "print" ? ReplayCommand::Kind::Print : ReplayCommand::Kind::Close;
         } else if (name == "seed" || name == "file") {
             if (framesBegun)
                 return fail("\"" + name + "\" must come before the first frame");
@@ -163,7 +164,8 @@ common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view te
             if (w.size() != 3 || !parseNumber(w[1], command.value) || command.value < 0 ||
                 command.value > 3'600'000 || !parseWhole(w[2], UINT32_MAX, command.number))
                 return fail("\"" + name + "\" takes milliseconds and a tick");
-            command.kind = name == "clock" ? ReplayCommand::Kind::Clock : ReplayCommand::Kind::Frame;
+            command.kind =
+                name == "clock" ? ReplayCommand::Kind::Clock : ReplayCommand::Kind::Frame;
         } else if (name == "expect") {
             if (w.size() < 3)
                 return fail("\"expect\" takes a name and a value");

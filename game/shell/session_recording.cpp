@@ -23,8 +23,7 @@ constexpr std::uint32_t kFlushMs = 1000;
 std::string clockText(const engine::Engine& e) {
     char text[48];
     // Nine digits give the float back exactly.
-    std::snprintf(text, sizeof text, "%.9g %" PRIu32, static_cast<double>(e.elapsedMs()),
-                  e.tick());
+    std::snprintf(text, sizeof text, "%.9g %" PRIu32, static_cast<double>(e.elapsedMs()), e.tick());
     return text;
 }
 
@@ -56,9 +55,9 @@ common::Status startRecording(SessionRecording& r, const GameState& state, std::
     if (!file.empty()) {
         r.file = std::fopen(file.c_str(), "wb");
         if (!r.file)
-            return common::Error{common::ErrorKind::writeFailed, "the recording " + file.string() +
-                                                            " cannot be written: " +
-                                                            std::strerror(errno)};
+            return common::Error{common::ErrorKind::writeFailed,
+                                 "the recording " + file.string() +
+                                     " cannot be written: " + std::strerror(errno)};
         r.filePath = file;
     }
     r.active = true;
@@ -114,7 +113,9 @@ void recordFrame(SessionRecording& r, const GameState& state, bool closeRequeste
 bool finishRecording(SessionRecording& r, const GameState& state) {
     if (!r.active)
         return true;
-    r.text += "# the state as the run ended\n" + stateFingerprint(state, r.frames);
+    // The clock moved on when the last frame was presented.
+    r.text += "# the state as the run ended\nclock " + clockText(*state.engine) + "\n" +
+              stateFingerprint(state, r.frames);
     bool ok = flushToFile(r);
     if (r.file && std::fclose(r.file) != 0)
         ok = false;

@@ -19,8 +19,8 @@ inline constexpr int kRecordedKeyCount = 9; // esc enter space up down left righ
 
 struct SessionRecording {
     bool active = false;
-    std::string text;         // everything recorded so far
-    std::size_t written = 0;  // how much of `text` the file holds
+    std::string text;          // everything recorded so far
+    std::size_t written = 0;   // how much of `text` the file holds
     std::FILE* file = nullptr; // null: memory only
     std::filesystem::path filePath;
     std::uint32_t lastFlushTick = 0;

@@ -12,6 +12,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
@@ -55,24 +56,23 @@ struct PlayerAction {
 // A player through the main menu into the scenario's first level, flying, switching to another
 // window and back, and out with F12; events reach the game through SDL's queue.
 std::vector<PlayerAction> menuIntoPlayAndOut() {
-    auto tap = [](SDL_Scancode code) {
-        return [code] {
-            pushKey(code, true);
-            pushKey(code, false); // down and up between two frames
-        };
-    };
+    auto down = [](SDL_Scancode code) { return [code] { pushKey(code, true); }; };
+    auto up = [](SDL_Scancode code) { return [code] { pushKey(code, false); }; };
     return {
-        {50, 200, [] { pushKey(SDL_SCANCODE_RETURN, true); }},
-        {50, 300, [] { pushKey(SDL_SCANCODE_RETURN, false); }},
-        {50, 900, tap(SDL_SCANCODE_RETURN)},
-        {100, 700, [] { pushKey(SDL_SCANCODE_SPACE, true); }},
-        {100, 800, [] { pushKey(SDL_SCANCODE_SPACE, false); }},
-        {200, 1400, [] { pushKey(SDL_SCANCODE_RIGHT, true); }},
-        {200, 1700, [] { pushKey(SDL_SCANCODE_UP, true); }},
-        {200, 1900, [] { pushFocus(false); }}, // the arrows' releases go to another window
+        {50, 200, down(SDL_SCANCODE_RETURN)},
+        {50, 300, up(SDL_SCANCODE_RETURN)},
+        {50, 900, down(SDL_SCANCODE_RETURN)},
+        {50, 1000, up(SDL_SCANCODE_RETURN)},
+        {100, 700, down(SDL_SCANCODE_SPACE)},
+        {100, 800, up(SDL_SCANCODE_SPACE)},
+        {200, 1400, down(SDL_SCANCODE_RIGHT)},
+        {200, 1700, down(SDL_SCANCODE_UP)},
+        // The arrows' releases go to the other window.
+        {200, 1900, [] { pushFocus(false); }},
         {200, 2200, [] { pushFocus(true); }},
-        {200, 2400, tap(SDL_SCANCODE_RETURN)},
-        {200, 2600, [] { pushKey(SDL_SCANCODE_F12, true); }},
+        {200, 2400, down(SDL_SCANCODE_RETURN)},
+        {200, 2500, up(SDL_SCANCODE_RETURN)},
+        {200, 2700, down(SDL_SCANCODE_F12)},
     };
 }
 
@@ -157,7 +157,8 @@ TEST_F(Recording, AChangedLevelFileIsNamedWithTheLineOfTheRecording) {
 
     const std::string text = readFile(file);
     const ReplayRun run = tree.run(text);
-    const size_t line = std::count(text.begin(), text.begin() + text.find("file levels/level1."), '\n');
+    const size_t line =
+        std::count(text.begin(), text.begin() + text.find("file levels/level1."), '\n');
     EXPECT_NE(run.errors.find("line " + std::to_string(line + 1) +
                               ": levels/level1.lev has changed since the recording was made"),
               std::string::npos)
@@ -169,7 +170,9 @@ TEST_F(Recording, AFatalErrorLeavesACrashReplayThatReplaysToTheSamePoint) {
     EXPECT_EXIT(
         {
             playRecorded({}, 150);
-            std::ofstream(point) << stateFingerprint(state, recording.frames);
+            std::ofstream(point) << "clock " << state.engine->elapsedMs() << " "
+                                 << state.engine->tick() << "\n"
+                                 << stateFingerprint(state, recording.frames);
             writeCrashReplayOnFatalSignals(recording);
             std::raise(SIGSEGV);
         },
@@ -221,8 +224,8 @@ TEST_F(Recording, WatchingShowsTheRecordingInAWindowUntilItEnds) {
     std::set<std::uint32_t> colours;
     for (int y = 0; y < pixels->h; y += 16)
         for (int x = 0; x < pixels->w; x += 16)
-            colours.insert(static_cast<const std::uint32_t*>(
-                pixels->pixels)[y * pixels->pitch / 4 + x]);
+            colours.insert(
+                static_cast<const std::uint32_t*>(pixels->pixels)[y * pixels->pitch / 4 + x]);
     EXPECT_GT(colours.size(), 20u);
     SDL_FreeSurface(pixels);
     SDL_FreeSurface(picture);

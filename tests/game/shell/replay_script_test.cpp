@@ -77,11 +77,12 @@ TEST(ReplayScript, KeyNamesMapToEngineCodes) {
 }
 
 TEST(ReplayScript, RejectsMistakesNamingTheLine) {
-    const char* bad[] = {"jump 3",     "step",        "step -1",      "step 2.5", "step x",
-                         "frame-ms 0", "frame-ms -5", "frame-ms nan", "down",     "down x",
-                         "tap a b",    "shot",        "print now",    "step 1e99",
-                         "seed -1",    "seed 1 2",    "file a 1 12",  "clock 5",
-                         "frame -1 3", "frame 1 4294967296", "expect x", "close now"};
+    const char* bad[] = {"jump 3",      "step",       "step -1",     "step 2.5",
+                         "step x",      "frame-ms 0", "frame-ms -5", "frame-ms nan",
+                         "down",        "down x",     "tap a b",     "shot",
+                         "print now",   "step 1e99",  "seed -1",     "seed 1 2",
+                         "file a 1 12", "clock 5",    "frame -1 3",  "frame 1 4294967296",
+                         "expect x",    "close now"};
     for (const char* line : bad) {
         const auto script = parseReplayScript(std::string("# first\n") + line + "\n", "s.txt");
         ASSERT_FALSE(script) << line;
