@@ -4,6 +4,7 @@
 #include "game/shell/game_state.hpp"
 #include "game/shell/startup.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <ostream>
@@ -288,8 +289,16 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
             break;
         }
     }
+    const bool recorded =
+        std::any_of(script.begin(), script.end(), [](const ReplayCommand& command) {
+            return command.kind == ReplayCommand::Kind::Frame;
+        });
     if (expected)
         out << "replay matches the recording\n";
+    else if (recorded && !stopped && !script.empty())
+        err << where(script.back())
+            << "the recording ends here without the state its run ended in (it was cut short), "
+               "so there is nothing to compare\n";
     out.flush();
     return 0;
 }

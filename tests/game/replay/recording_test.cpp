@@ -147,7 +147,7 @@ TEST_F(Recording, APlayedRunReplaysBitForBitAndAnAlteredKeyIsNoticed) {
     EXPECT_EQ(run.output, "");
 }
 
-TEST_F(Recording, AChangedLevelFileIsNamedWithTheLineOfTheRecording) {
+TEST_F(Recording, AChangedFileOrACutIsNamedWithTheLineOfTheRecording) {
     const fs::path file = tree.root() / "run.replay";
     playRecorded(file, 30);
     ASSERT_TRUE(finishRecording(recording, state));
@@ -156,13 +156,24 @@ TEST_F(Recording, AChangedLevelFileIsNamedWithTheLineOfTheRecording) {
     tree.writeLevel(1, level);
 
     const std::string text = readFile(file);
-    const ReplayRun run = tree.run(text);
+    ReplayRun run = tree.run(text);
     const size_t line =
         std::count(text.begin(), text.begin() + text.find("file levels/level1."), '\n');
     EXPECT_NE(run.errors.find("line " + std::to_string(line + 1) +
                               ": levels/level1.lev has changed since the recording was made"),
               std::string::npos)
         << run.errors;
+
+    // Cut short after its third frame: played as far as it goes, and said so.
+    size_t cut = 0;
+    for (int i = 0; i < 3; ++i)
+        cut = text.find("\nframe ", cut + 1);
+    cut = text.find('\n', cut + 1);
+    run = tree.run(text.substr(0, cut + 1) + "print\n");
+    EXPECT_EQ(run.exitCode, 0);
+    ASSERT_EQ(run.prints.size(), 1u);
+    EXPECT_EQ(run.prints[0].at("frame"), "3");
+    EXPECT_NE(run.errors.find("it was cut short"), std::string::npos) << run.errors;
 }
 
 TEST_F(Recording, AFatalErrorLeavesACrashReplayThatReplaysToTheSamePoint) {
