@@ -28,19 +28,22 @@ bool parseWhole(const std::string& text, std::uint64_t limit, std::uint64_t& out
     return ec == std::errc() && ptr == end && out <= limit;
 }
 
-// The rest of the line after its first word, spaces between words kept.
+// What separates words: the same white space as words() splits on.
+constexpr const char* kSpace = " \t\n\v\f\r";
+
+// The rest of the line after its first `count` words, the spaces between later words kept.
 std::string afterFirstWords(std::string_view line, int count) {
     size_t at = 0;
     for (int i = 0; i < count; ++i) {
-        at = line.find_first_not_of(" \t\r", at);
-        at = line.find_first_of(" \t\r", at);
+        at = line.find_first_not_of(kSpace, at);
+        at = line.find_first_of(kSpace, at);
         if (at == std::string_view::npos)
             return {};
     }
-    at = line.find_first_not_of(" \t\r", at);
+    at = line.find_first_not_of(kSpace, at);
     if (at == std::string_view::npos)
         return {};
-    const size_t last = line.find_last_not_of(" \t\r");
+    const size_t last = line.find_last_not_of(kSpace);
     return std::string(line.substr(at, last + 1 - at));
 }
 
