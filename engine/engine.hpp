@@ -92,9 +92,11 @@ class Engine {
     virtual void clear() = 0;
     virtual bool present() = 0;
     virtual float elapsedMs() const = 0;                 // length of the last frame
-    virtual std::uint32_t tick() const = 0;              // ms clock
+    virtual std::uint32_t tick() const = 0;              // ms clock, as of the last present
     virtual void useScriptedClock(float msPerFrame) = 0; // exact, accumulated per present
-    virtual void setVsync(bool on) = 0;                  // loading screens present without waiting
+    // The clock shows these values until the next call (a recorded run played back).
+    virtual void setClock(float /*elapsedMs*/, std::uint32_t /*tick*/) {}
+    virtual void setVsync(bool on) = 0; // loading screens present without waiting
     virtual Size canvasSize() const = 0;
     // Colour that clear() fills the canvas with (alpha ignored); opaque black until set.
     virtual void setBackgroundColor(Color /*color*/) {}
@@ -140,6 +142,8 @@ class Engine {
 
     // Input. pumpEvents() runs once per frame and returns false once the user asked to close.
     virtual bool pumpEvents() = 0;
+    // The next pumpEvents() reports a close, as the window's close box would (replays).
+    virtual void requestClose() {}
     // True while the key is held, or its gamepad equivalent on any pad: the d-pad and the left
     // stick are the arrow keys, A is Enter, B and Start are Escape.
     virtual bool keyDown(int keyCode) const = 0;

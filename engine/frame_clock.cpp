@@ -13,21 +13,32 @@ double FrameClock::realNowMs() const {
 }
 
 void FrameClock::advance() {
-    if (scripted_) {
+    if (mode_ == Mode::Scripted) {
         ++scriptedFrames_;
         elapsed_ = float(scriptedStep_);
-        return;
+    } else if (mode_ == Mode::Real) {
+        const double now = realNowMs();
+        elapsed_ = float(now - lastFrameMs_);
+        lastFrameMs_ = now;
+        // The tick is a 32-bit millisecond counter that wraps like any such counter.
+        tick_ = std::uint32_t(std::uint64_t(std::floor(now - startMs_ + 1e-6)));
     }
-    const double now = realNowMs();
-    elapsed_ = float(now - lastFrameMs_);
-    lastFrameMs_ = now;
+}
+
+void FrameClock::set(float elapsedMs, std::uint32_t tick) {
+    mode_ = Mode::Set;
+    elapsed_ = elapsedMs;
+    tick_ = tick;
 }
 
 void FrameClock::useScripted(float msPerFrame) {
     // A scripted run starts at tick 0 whenever it is switched on, so the same script gives the
     // same ticks (and the same random seeds) on every run; a later change of step continues.
-    const double base = scripted_ ? scriptedBaseMs_ + double(scriptedFrames_) * scriptedStep_ : 0.0;
-    scripted_ = true;
+    const double base = mode_ == Mode::Scripted
+                            ? scriptedBaseMs_ + double(scriptedFrames_) * scriptedStep_
+                        : mode_ == Mode::Set ? double(tick_)
+                                             : 0.0;
+    mode_ = Mode::Scripted;
     scriptedBaseMs_ = base;
     // A float step such as 16.6667f or 1000.0f / 60 carries binary noise; taken to 0.0001 ms it
     // accumulates to the decimal tick a script author expects.
@@ -37,9 +48,9 @@ void FrameClock::useScripted(float msPerFrame) {
 }
 
 std::uint32_t FrameClock::tick() const {
-    double ms = scripted_ ? scriptedBaseMs_ + double(scriptedFrames_) * scriptedStep_
-                          : realNowMs() - startMs_;
-    // The tick is a 32-bit millisecond counter that wraps like any such counter.
+    if (mode_ != Mode::Scripted)
+        return tick_;
+    const double ms = scriptedBaseMs_ + double(scriptedFrames_) * scriptedStep_;
     return std::uint32_t(std::uint64_t(std::floor(ms + 1e-6)));
 }
 

@@ -84,6 +84,7 @@ class SdlEngine final : public Engine {
     float elapsedMs() const override { return clock_.elapsedMs(); }
     std::uint32_t tick() const override { return clock_.tick(); }
     void useScriptedClock(float msPerFrame) override { clock_.useScripted(msPerFrame); }
+    void setClock(float elapsedMs, std::uint32_t tick) override { clock_.set(elapsedMs, tick); }
     void setVsync(bool on) override { display_->setVsync(on); }
     Size canvasSize() const override { return display_->canvasSize(); }
     void setBackgroundColor(Color color) override { background_ = color; }
@@ -257,6 +258,8 @@ class SdlEngine final : public Engine {
             handleEvent(e);
         return !closeRequested_;
     }
+
+    void requestClose() override { closeRequested_ = true; }
 
     bool keyDown(int keyCode) const override {
         return input_.keyDown(keyCode) || pads_.keyDown(keyCode);

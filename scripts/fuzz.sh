@@ -43,6 +43,7 @@ seed highscore_file "$tree"/highscore/*.fly
 seed saved_progress "$tree"/save/*
 seed dds $(find "$tree/gfx" -name '*.dds' -size -64k 2>/dev/null | sort | head -n 24)
 seed text_lines $(find "$tree" -name '*.txt' 2>/dev/null | sort)
+seed recording "$here"/tests/game/replay/scripts/*.replay
 shopt -u nullglob
 
 # fuzz TARGET: runs one target; its log and a "passed"/"failed" mark land in the working folder.
@@ -56,7 +57,7 @@ fuzz() {
 }
 
 # Each target is one process: run as many side by side as there are cores.
-targets=(options_file level_file highscore_file saved_progress dds text_lines)
+targets=(options_file level_file highscore_file saved_progress dds text_lines recording)
 echo "Fuzzing ${#targets[@]} readers for ${seconds} s each, $jobs at a time"
 running=0
 for target in "${targets[@]}"; do

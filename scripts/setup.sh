@@ -9,7 +9,7 @@ prefix="${BRIMZEL_PREFIX:-$HOME/Brimzel}"
 packages=(build-essential cmake pkg-config clang libclang-rt-14-dev
     libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libfontconfig-dev libvorbis-dev
     qt6-base-dev qt6-qpa-plugins libcairo2-dev libpango1.0-dev
-    libgtest-dev googletest
+    libgtest-dev googletest xvfb
     fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
 missing=()
 for p in "${packages[@]}"; do

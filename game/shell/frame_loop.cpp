@@ -17,6 +17,7 @@
 #include "game/shell/main_menu.hpp"
 #include "game/shell/notices.hpp"
 #include "game/shell/run_reset.hpp"
+#include "game/shell/session_recording.hpp"
 #include "game/shell/sound_player.hpp"
 #include "game/shell/window_focus.hpp"
 
@@ -126,14 +127,17 @@ void runScreenSteps(GameState& state) {
     }
 }
 
-bool runFrame(GameState& state) {
+bool runFrame(GameState& state, SessionRecording* recording) {
     if (!state.bLoop) {
         shutdownGame(state);
         return false;
     }
     engine::Engine& e = *state.engine;
-    if (!e.pumpEvents())
+    const bool closed = !e.pumpEvents();
+    if (closed)
         state.bLoop = false; // the window's close box
+    if (recording)
+        recordFrame(*recording, state, closed);
     followWindowFocus(state);
     e.clear();
     runScreenSteps(state);

@@ -3,9 +3,11 @@
 #pragma once
 
 struct GameState;
+struct SessionRecording;
 
-// One iteration. Returns false once the loop has ended (the shutdown has then run).
-bool runFrame(GameState& state);
+// One iteration. Returns false once the loop has ended (the shutdown has then run). A recording
+// gets the frame's input and clock as the frame's steps will see them.
+bool runFrame(GameState& state, SessionRecording* recording = nullptr);
 
 // The steps of the current screen state (dispatch by screenState, ranges in order).
 void runScreenSteps(GameState& state);

@@ -4,9 +4,13 @@
 #include "game/shell/game_state.hpp"
 #include "game/shell/startup.hpp"
 
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <ostream>
+#include <sstream>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -41,6 +45,51 @@ bool audioMuted(const GameState& s) {
     if (s.audioSystemA)
         s.audioSystemA->isMuted(muted);
     return muted;
+}
+
+// Warns when a file of the tree is not the one the recording was made with: the replay goes on,
+// and where the run took another way the comparison at the end says so.
+void checkRecordedFile(const ReplayCommand& command, const std::string& where, std::ostream& err) {
+    std::ifstream in(command.path, std::ios::binary);
+    if (!in) {
+        err << where << command.path << " is missing; the recording was made with it\n";
+        return;
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    const std::string content = bytes.str();
+    if (static_cast<double>(content.size()) != command.value ||
+        replayFileHash(content) != command.number)
+        err << where << command.path << " has changed since the recording was made\n";
+}
+
+} // namespace
+
+std::vector<std::pair<std::string, std::string>> printedFields(const GameState& state,
+                                                               long long frame) {
+    std::ostringstream text;
+    printReplayState(state, frame, text);
+    std::istringstream lines(text.str());
+    std::vector<std::pair<std::string, std::string>> fields;
+    for (std::string line; std::getline(lines, line);) {
+        const auto space = line.find(' ');
+        if (space != std::string::npos)
+            fields.emplace_back(line.substr(0, space), line.substr(space + 1));
+    }
+    return fields;
+}
+
+namespace {
+
+// Empty when the field has the expected value, else what differs.
+std::string compareField(const std::vector<std::pair<std::string, std::string>>& fields,
+                         const ReplayCommand& expect) {
+    for (const auto& [name, value] : fields)
+        if (name == expect.path)
+            return value == expect.text
+                       ? std::string()
+                       : name + " is " + value + ", the recording has " + expect.text;
+    return expect.path + " is not in the replay's state";
 }
 
 } // namespace
@@ -102,7 +151,7 @@ void printReplayState(const GameState& s, long long frame, std::ostream& out) {
 }
 
 int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand>& script,
-              std::ostream& out, std::ostream& err) {
+              std::ostream& out, std::ostream& err, const ReplayOptions& options) {
     std::error_code ec;
     const std::filesystem::path absoluteRoot = std::filesystem::absolute(root, ec);
     WorkingDirectory workingDirectory(absoluteRoot, ec);
@@ -110,21 +159,45 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
         err << "brimzel-replay: cannot enter " << root.string() << ": " << ec.message() << '\n';
         return 1;
     }
+    auto where = [&](const ReplayCommand& command) {
+        return "brimzel-replay: " + options.scriptName + ", line " + std::to_string(command.line) +
+               ": ";
+    };
 
     GameState state;
     StartupSettings settings;
     settings.root = absoluteRoot;
-    settings.headless = true;
-    settings.audioOutput = audio::Output::Buffer;
+    settings.headless = !options.window;
+    settings.windowed = options.window;
+    settings.audioOutput = options.window ? audio::Output::Device : audio::Output::Buffer;
     settings.scriptedFrameMs = kDefaultFrameMs;
+    // The start of a recording: everything before its first frame.
+    size_t next = 0;
+    for (; next < script.size(); ++next) {
+        const ReplayCommand& command = script[next];
+        if (command.kind == ReplayCommand::Kind::Seed)
+            settings.seed = static_cast<std::uint32_t>(command.value);
+        else if (command.kind == ReplayCommand::Kind::Clock)
+            settings.clockAfterLoading = ClockReading{static_cast<float>(command.value),
+                                                      static_cast<std::uint32_t>(command.number)};
+        else if (command.kind == ReplayCommand::Kind::File)
+            checkRecordedFile(command, where(command), err);
+        else
+            break;
+    }
     if (const auto started = startGame(state, settings); !started) {
         err << "brimzel-replay: " << started.message() << '\n';
         return 1;
     }
 
     long long frame = 0;
+    bool stopped = false; // by the watcher
     auto runFrames = [&](long long count) {
         for (long long i = 0; i < count; ++i) {
+            if (options.beforeFrame && !options.beforeFrame(state)) {
+                stopped = true;
+                return false;
+            }
             if (!runFrame(state))
                 return false;
             ++frame;
@@ -132,7 +205,12 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
         return true;
     };
 
-    for (const ReplayCommand& command : script) {
+    std::vector<std::pair<std::string, std::string>> printed; // the state for `expect`
+    bool expected = false;
+    for (; next < script.size(); ++next) {
+        const ReplayCommand& command = script[next];
+        if (command.kind != ReplayCommand::Kind::Expect)
+            printed.clear();
         bool running = true;
         switch (command.kind) {
         case ReplayCommand::Kind::FrameMs:
@@ -157,7 +235,7 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
             const std::filesystem::path file =
                 std::filesystem::absolute(workingDirectory.previous() / command.path);
             if (!state.engine->savePng(file.string())) {
-                err << "brimzel-replay: line " << command.line << ": " << file.string()
+                err << where(command) << file.string()
                     << " could not be written: " << state.engine->lastError() << '\n';
                 return 1;
             }
@@ -169,10 +247,58 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
         case ReplayCommand::Kind::Focus:
             state.engine->setFocus(command.value != 0);
             break;
+        case ReplayCommand::Kind::Close:
+            state.engine->requestClose();
+            break;
+        case ReplayCommand::Kind::Clock:
+            state.engine->setClock(static_cast<float>(command.value),
+                                   static_cast<std::uint32_t>(command.number));
+            break;
+        case ReplayCommand::Kind::Frame:
+            state.engine->setClock(static_cast<float>(command.value),
+                                   static_cast<std::uint32_t>(command.number));
+            running = runFrames(1);
+            break;
+        case ReplayCommand::Kind::Expect: {
+            if (printed.empty())
+                printed = printedFields(state, frame);
+            expected = true;
+            if (const std::string differs = compareField(printed, command); !differs.empty()) {
+                err << where(command) << "the replay differs from the recording: " << differs
+                    << '\n';
+                return 1;
+            }
+            break;
         }
-        if (!running)
-            break; // the game has ended
+        case ReplayCommand::Kind::Seed:
+        case ReplayCommand::Kind::File:
+            break; // the parser keeps them before the first frame
+        }
+        if (!running) {
+            if (stopped)
+                break;
+            // The game has ended: a recording that goes on did not end here.
+            for (size_t rest = next + 1; rest < script.size(); ++rest)
+                if (script[rest].kind == ReplayCommand::Kind::Frame ||
+                    script[rest].kind == ReplayCommand::Kind::Expect) {
+                    err << where(script[rest])
+                        << "the replay differs from the recording: the game ended at frame "
+                        << frame << '\n';
+                    return 1;
+                }
+            break;
+        }
     }
+    const bool recorded =
+        std::any_of(script.begin(), script.end(), [](const ReplayCommand& command) {
+            return command.kind == ReplayCommand::Kind::Frame;
+        });
+    if (expected)
+        out << "replay matches the recording\n";
+    else if (recorded && !stopped && !script.empty())
+        err << where(script.back())
+            << "the recording ends here without the state its run ended in (it was cut short), "
+               "so there is nothing to compare\n";
     out.flush();
     return 0;
 }

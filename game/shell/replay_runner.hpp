@@ -5,17 +5,33 @@
 #include "game/shell/replay_script.hpp"
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
+#include <string>
+#include <utility>
 #include <vector>
 
 struct GameState;
 
+struct ReplayOptions {
+    std::string scriptName = "the script"; // for messages
+    bool window = false; // a window and the sound device instead of off screen and silent
+    // Called before every frame; returning false stops the replay (a watcher's pace and keys).
+    std::function<bool(GameState&)> beforeFrame;
+};
+
 // Prints the state as `name value` lines, then `frame N`.
 void printReplayState(const GameState& state, long long frame, std::ostream& out);
+// The same as name and value pairs, in order.
+std::vector<std::pair<std::string, std::string>> printedFields(const GameState& state,
+                                                               long long frame);
 
 // Runs the script on the tree at `root` (which becomes the working directory while it runs;
 // relative shot paths are taken from the caller's working directory). Returns 0 when the
 // script ends or the game ends, non-zero after a fatal error, which goes to `err`. The game
 // writes its options file only when it ends (F12, the menu's exit), not at the script's end.
+// A recording's files are checked first (a changed one is named on `err`, and the replay goes
+// on); its `expect` lines are compared with the state: "replay matches the recording" on `out`,
+// or the first field that differs on `err` and a non-zero result.
 int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand>& script,
-              std::ostream& out, std::ostream& err);
+              std::ostream& out, std::ostream& err, const ReplayOptions& options = {});

@@ -22,7 +22,41 @@ bool parseNumber(const std::string& text, double& out) {
     return ec == std::errc() && ptr == end && std::isfinite(out);
 }
 
+bool parseWhole(const std::string& text, std::uint64_t limit, std::uint64_t& out, int base = 10) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, out, base);
+    return ec == std::errc() && ptr == end && out <= limit;
+}
+
+// What separates words: the same white space as words() splits on.
+constexpr const char* kSpace = " \t\n\v\f\r";
+
+// The rest of the line after its first `count` words, the spaces between later words kept.
+std::string afterFirstWords(std::string_view line, int count) {
+    size_t at = 0;
+    for (int i = 0; i < count; ++i) {
+        at = line.find_first_not_of(kSpace, at);
+        at = line.find_first_of(kSpace, at);
+        if (at == std::string_view::npos)
+            return {};
+    }
+    at = line.find_first_not_of(kSpace, at);
+    if (at == std::string_view::npos)
+        return {};
+    const size_t last = line.find_last_not_of(kSpace);
+    return std::string(line.substr(at, last + 1 - at));
+}
+
 } // namespace
+
+std::uint64_t replayFileHash(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (unsigned char c : bytes) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
 
 int replayKeyCode(std::string_view name) {
     namespace k = engine::key;
@@ -50,6 +84,7 @@ int replayKeyCode(std::string_view name) {
 common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view text,
                                                              const std::string& scriptName) {
     std::vector<ReplayCommand> commands;
+    bool framesBegun = false; // the start lines come before the first frame
     int lineNumber = 0;
     size_t start = 0;
     while (start <= text.size()) {
@@ -107,13 +142,46 @@ common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view te
                 return fail("\"focus\" takes on or off");
             command.kind = ReplayCommand::Kind::Focus;
             command.value = w[1] == "on" ? 1 : 0;
-        } else if (name == "print") {
+        } else if (name == "print" || name == "close") {
             if (w.size() != 1)
-                return fail("\"print\" takes nothing");
-            command.kind = ReplayCommand::Kind::Print;
+                return fail("\"" + name + "\" takes nothing");
+            command.kind =
+                name == "print" ? ReplayCommand::Kind::Print : ReplayCommand::Kind::Close;
+        } else if (name == "seed" || name == "file") {
+            if (framesBegun)
+                return fail("\"" + name + "\" must come before the first frame");
+            std::uint64_t number = 0;
+            if (name == "seed") {
+                if (w.size() != 2 || !parseWhole(w[1], UINT32_MAX, number))
+                    return fail("\"seed\" takes a whole number below 2^32");
+                command.kind = ReplayCommand::Kind::Seed;
+            } else {
+                if (w.size() != 4 || !parseWhole(w[2], UINT32_MAX, number) || w[3].size() != 16 ||
+                    !parseWhole(w[3], UINT64_MAX, command.number, 16))
+                    return fail("\"file\" takes a path, a size and a 16-digit hash");
+                command.kind = ReplayCommand::Kind::File;
+                command.path = w[1];
+            }
+            command.value = static_cast<double>(number);
+        } else if (name == "clock" || name == "frame") {
+            if (w.size() != 3 || !parseNumber(w[1], command.value) || command.value < 0 ||
+                command.value > 3'600'000 || !parseWhole(w[2], UINT32_MAX, command.number))
+                return fail("\"" + name + "\" takes milliseconds and a tick");
+            command.kind =
+                name == "clock" ? ReplayCommand::Kind::Clock : ReplayCommand::Kind::Frame;
+        } else if (name == "expect") {
+            if (w.size() < 3)
+                return fail("\"expect\" takes a name and a value");
+            command.kind = ReplayCommand::Kind::Expect;
+            command.path = w[1];
+            command.text = afterFirstWords(line, 2);
         } else {
             return fail("unknown command \"" + name + "\"");
         }
+        using K = ReplayCommand::Kind;
+        if (command.kind == K::Step || command.kind == K::Tap || command.kind == K::Frame ||
+            command.kind == K::Shot || command.kind == K::Print)
+            framesBegun = true;
         commands.push_back(std::move(command));
         if (end == text.size())
             break;

@@ -6,23 +6,55 @@
 //   shot FILE     the last presented frame as PNG
 //   print         the state as `name value` lines, then `frame N`
 //   focus off|on  the window loses or regains the input focus (from the next frame on)
-// KEY is one of esc enter space up down left right s f12.
+//   close         the window's close box is pressed (seen by the next frame)
+// A recording of a played run uses the same language and adds:
+//   seed N        the random generator's start value (before the first frame)
+//   file PATH SIZE HASH   a file of the tree as the run read it (before the first frame)
+//   clock MS TICK the clock shows MS elapsed and TICK from now on (before the first frame: as
+//                 the loading screen ends)
+//   frame MS TICK one frame with this clock
+//   expect NAME VALUE     the state's field NAME printed as VALUE (the run's last state)
+// KEY is one of esc enter space up down left right s f12; keys record what the game polled, so a
+// gamepad's buttons appear as the keys they stand for.
 #pragma once
 
 #include "common/result.hpp"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 struct ReplayCommand {
-    enum class Kind { FrameMs, Step, Down, Up, Tap, Shot, Print, Focus };
+    enum class Kind {
+        FrameMs,
+        Step,
+        Down,
+        Up,
+        Tap,
+        Shot,
+        Print,
+        Focus,
+        Close,
+        Seed,
+        File,
+        Clock,
+        Frame,
+        Expect
+    };
     Kind kind = Kind::Step;
-    double value = 0; // frame-ms: milliseconds; step: frame count; focus: 1 on, 0 off
-    int keyCode = 0;  // down, up, tap
-    std::string path; // shot
-    int line = 0;     // for messages
+    // frame-ms, clock, frame: milliseconds; step: frame count; focus: 1 on, 0 off; seed; file:
+    // size
+    double value = 0;
+    std::uint64_t number = 0; // clock, frame: tick; file: hash
+    int keyCode = 0;          // down, up, tap
+    std::string path;         // shot, file; expect: the field's name
+    std::string text;         // expect: the field's value
+    int line = 0;             // for messages
 };
+
+// The hash a `file` line carries (64-bit FNV-1a of the bytes).
+std::uint64_t replayFileHash(std::string_view bytes);
 
 // Engine key code of a script key name (esc enter space up down left right s f12), or 0.
 int replayKeyCode(std::string_view name);

@@ -76,7 +76,7 @@ common::Status startGame(GameState& state, const StartupSettings& settings) {
         display.backend = engine::Backend::Headless;
     } else {
         display.backend = engine::Backend::Window;
-        display.fullscreen = !options.value().windowMode;
+        display.fullscreen = !options.value().windowMode && !settings.windowed;
     }
     std::string engineError;
     state.engine = engine::Engine::create(display, engineError);
@@ -98,6 +98,7 @@ common::Status startGame(GameState& state, const StartupSettings& settings) {
 
     for (const auto& entry : loadingScreenTextures())
         loadEntry(e, entry);
+    state.rng.seed(settings.seed);
     gameplay::reseedFromClock(state);
     state.menuBackground =
         static_cast<std::int16_t>(std::floor(gameplay::randomFraction(state) * 15.0) + 1.0);
@@ -119,6 +120,8 @@ common::Status startGame(GameState& state, const StartupSettings& settings) {
     for (const auto& font : gameFonts())
         createFont(e, font);
     e.setVsync(true);
+    if (settings.clockAfterLoading)
+        e.setClock(settings.clockAfterLoading->elapsedMs, settings.clockAfterLoading->tick);
 
     state.bLoop = true;
     PlaySoundCase(state, 4);

@@ -49,13 +49,28 @@ TEST(ScriptedClock, TickStandsStillWithinAFrame) {
     EXPECT_EQ(e->tick(), t + 10);
 }
 
-TEST(RealClock, MovesForward) {
+TEST(RealClock, MovesForwardOnlyWhenAFramePresents) {
+    // A recording keeps one tick per frame: a tick that moved within a frame could not repeat.
     auto e = headless(8, 8);
+    e->present();
     const std::uint32_t before = e->tick();
+    SDL_Delay(5);
+    EXPECT_EQ(e->tick(), before);
+    e->present();
+    EXPECT_GE(e->elapsedMs(), 5.0f);
+    EXPECT_GE(e->tick(), before + 5);
+}
+
+TEST(SetClock, HoldsItsValuesAndAScriptedStepContinuesFromThem) {
+    auto e = headless(8, 8);
+    e->setClock(12.5f, 70000u);
     e->present();
     e->present();
-    EXPECT_GE(e->elapsedMs(), 0.0f);
-    EXPECT_GE(e->tick(), before);
+    EXPECT_EQ(e->elapsedMs(), 12.5f);
+    EXPECT_EQ(e->tick(), 70000u);
+    e->useScriptedClock(10.0f);
+    e->present();
+    EXPECT_EQ(e->tick(), 70010u);
 }
 
 } // namespace

@@ -36,6 +36,32 @@ TEST(ReplayScript, ReadsEveryCommandWithCommentsAndBlankLines) {
     EXPECT_EQ(c[6].kind, Kind::Print);
 }
 
+TEST(ReplayScript, ReadsARecordingsStartFramesAndExpectedState) {
+    const auto script = parseReplayScript("seed 4294967295\n"
+                                          "file levels/level1.lev 180 00000000000000ff\n"
+                                          "clock 3.25 4180\n"
+                                          "frame 16.6669998 4294967295\n"
+                                          "close\n"
+                                          "expect enemy1 1  300.000 0 \r\n",
+                                          "r.replay");
+    ASSERT_TRUE(script) << script.message();
+    const auto& c = script.value();
+    ASSERT_EQ(c.size(), 6u);
+    EXPECT_EQ(c[0].kind, Kind::Seed);
+    EXPECT_DOUBLE_EQ(c[0].value, 4294967295.0);
+    EXPECT_EQ(c[1].kind, Kind::File);
+    EXPECT_EQ(c[1].path, "levels/level1.lev");
+    EXPECT_DOUBLE_EQ(c[1].value, 180);
+    EXPECT_EQ(c[1].number, 0xffu);
+    EXPECT_EQ(c[2].kind, Kind::Clock);
+    EXPECT_EQ(static_cast<float>(c[3].value), 16.6669998f);
+    EXPECT_EQ(c[3].number, 4294967295u);
+    EXPECT_EQ(c[4].kind, Kind::Close);
+    EXPECT_EQ(c[5].kind, Kind::Expect);
+    EXPECT_EQ(c[5].path, "enemy1");
+    EXPECT_EQ(c[5].text, "1  300.000 0");
+}
+
 TEST(ReplayScript, KeyNamesMapToEngineCodes) {
     EXPECT_EQ(replayKeyCode("esc"), engine::key::Escape);
     EXPECT_EQ(replayKeyCode("enter"), engine::key::Enter);
@@ -51,14 +77,22 @@ TEST(ReplayScript, KeyNamesMapToEngineCodes) {
 }
 
 TEST(ReplayScript, RejectsMistakesNamingTheLine) {
-    const char* bad[] = {"jump 3",     "step",        "step -1",      "step 2.5", "step x",
-                         "frame-ms 0", "frame-ms -5", "frame-ms nan", "down",     "down x",
-                         "tap a b",    "shot",        "print now",    "step 1e99"};
+    const char* bad[] = {"jump 3",      "step",       "step -1",     "step 2.5",
+                         "step x",      "frame-ms 0", "frame-ms -5", "frame-ms nan",
+                         "down",        "down x",     "tap a b",     "shot",
+                         "print now",   "step 1e99",  "seed -1",     "seed 1 2",
+                         "file a 1 12", "clock 5",    "frame -1 3",  "frame 1 4294967296",
+                         "expect x",    "close now"};
     for (const char* line : bad) {
-        const auto script = parseReplayScript(std::string("print\n") + line + "\n", "s.txt");
+        const auto script = parseReplayScript(std::string("# first\n") + line + "\n", "s.txt");
         ASSERT_FALSE(script) << line;
         EXPECT_NE(script.message().find("s.txt, line 2"), std::string::npos) << script.message();
     }
+    // What the run started from cannot change once frames have run.
+    const auto late = parseReplayScript("step 1\nseed 5\n", "s.txt");
+    ASSERT_FALSE(late);
+    EXPECT_NE(late.message().find("s.txt, line 2: \"seed\" must come before the first frame"),
+              std::string::npos);
 }
 
 } // namespace
