@@ -8,10 +8,6 @@
 #include <cmath>
 #include <cstring>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace engine {
 namespace {
 
@@ -28,21 +24,6 @@ SDL_Surface* wrap(const Image& image) {
     return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(image.pixels.data()),
                                               image.width, image.height, 32, image.width * 4,
                                               SDL_PIXELFORMAT_ARGB8888);
-}
-
-// Fresh pictures are larger than the caches: stores that bypass them do not first read every
-// line they are about to overwrite.
-inline void storeStreaming(std::uint32_t* at, std::uint32_t value) {
-#ifdef __SSE2__
-    _mm_stream_si32(reinterpret_cast<int*>(at), int(value));
-#else
-    *at = value;
-#endif
-}
-inline void finishStreaming() {
-#ifdef __SSE2__
-    _mm_sfence();
-#endif
 }
 
 // The rows of the formats the image library decodes most files to, as 0xAARRGGBB: three bytes
@@ -62,15 +43,14 @@ bool convertCommonFormat(const SDL_Surface* surface, std::uint32_t* out) {
         std::uint32_t* row = out + std::size_t(y) * width;
         if (rgba) {
             for (std::size_t x = 0; x < width; ++x, in += 4)
-                storeStreaming(row + x, std::uint32_t(in[3]) << 24 | std::uint32_t(in[0]) << 16 |
-                                            std::uint32_t(in[1]) << 8 | in[2]);
+                row[x] = std::uint32_t(in[3]) << 24 | std::uint32_t(in[0]) << 16 |
+                         std::uint32_t(in[1]) << 8 | in[2];
         } else {
             for (std::size_t x = 0; x < width; ++x, in += 3)
-                storeStreaming(row + x, 0xFF000000u | std::uint32_t(in[red]) << 16 |
-                                            std::uint32_t(in[1]) << 8 | in[blue]);
+                row[x] = 0xFF000000u | std::uint32_t(in[red]) << 16 | std::uint32_t(in[1]) << 8 |
+                         in[blue];
         }
     }
-    finishStreaming();
     return true;
 }
 

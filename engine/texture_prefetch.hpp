@@ -28,7 +28,7 @@ DecodedPicture decodeForLoad(const std::string& path, const std::string& file,
 
 class TexturePrefetch {
   public:
-    // `files` hold the paths as the loads will name them; `resolve` turns them into file names.
+    // `files` hold the paths as the loads will name them, `resolved` the files they name.
     // At most `ahead` decoded pictures wait to be taken, which bounds the memory they hold.
     TexturePrefetch(std::vector<TextureFile> files, std::vector<std::string> resolved,
                     unsigned threads, std::size_t ahead);
