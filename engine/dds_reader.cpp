@@ -1,9 +1,11 @@
 #include "engine/dds.hpp"
 
+#include <algorithm>
 #include <array>
 #include <bit>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <memory>
 
 namespace engine {
 namespace {
@@ -119,7 +121,7 @@ bool decodeBlocks(const unsigned char* data, std::size_t size, int format, Image
         error = "the DDS file is truncated";
         return false;
     }
-    out.pixels.assign(std::size_t(out.width) * std::size_t(out.height), 0);
+    out.pixels.resize(std::size_t(out.width) * std::size_t(out.height)); // every block is written
     std::uint32_t px[16];
     for (std::size_t by = 0; by < bh; ++by) {
         for (std::size_t bx = 0; bx < bw; ++bx) {
@@ -200,7 +202,7 @@ bool decodeDds(const unsigned char* data, std::size_t size, Image& out, std::str
         error = "the DDS file has no colour channels";
         return false;
     }
-    image.pixels.assign(std::size_t(width) * height, 0);
+    image.pixels.resize(std::size_t(width) * height);
     for (std::size_t y = 0; y < height; ++y) {
         const unsigned char* row = body + y * pitch;
         for (std::size_t x = 0; x < width; ++x) {
@@ -224,9 +226,15 @@ bool readDds(const std::string& path, Image& out, std::string& error) {
         error = "cannot open " + path;
         return false;
     }
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(f)),
-                                     std::istreambuf_iterator<char>());
-    if (!decodeDds(bytes.data(), bytes.size(), out, error)) {
+    // One read of the whole file into a buffer of its size; what cannot be read (a folder) counts
+    // as absent.
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    const std::size_t expected = ec ? 0 : std::size_t(size);
+    std::unique_ptr<unsigned char[]> bytes(new unsigned char[expected + 1]);
+    f.read(reinterpret_cast<char*>(bytes.get()), std::streamsize(expected));
+    const std::size_t got = std::size_t(std::max<std::streamsize>(f.gcount(), 0));
+    if (!decodeDds(bytes.get(), got, out, error)) {
         error = path + ": " + error;
         return false;
     }

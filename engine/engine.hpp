@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace engine {
 
@@ -78,6 +79,14 @@ struct LoadOptions {
     int width = -1, height = -1;  // -1, -1 keep the file's size; other sizes resample
     bool magentaColorKey = false; // pure magenta becomes transparent
     bool filtered = true;         // false: nearest-neighbour sampling (masks)
+    bool readPixels = false;      // pixel() reads it (masks): see there
+    bool operator==(const LoadOptions&) const = default;
+};
+
+// A picture file to load, as loadTexture takes it.
+struct TextureFile {
+    std::string path;
+    LoadOptions options;
 };
 
 class Engine {
@@ -91,6 +100,12 @@ class Engine {
     // Frame.
     virtual void clear() = 0;
     virtual bool present() = 0;
+    // Whether a refresh of the display has passed, in real time, since the last frame was shown:
+    // a screen drawn between pieces of other work shows no more frames than the display can.
+    virtual bool refreshDue() const { return true; }
+    // A frame that is not shown: the clock moves on as if it had been presented, so a scripted
+    // run's ticks do not depend on how many frames the machine had time to show.
+    virtual void skipFrame() {}
     virtual float elapsedMs() const = 0;                 // length of the last frame
     virtual std::uint32_t tick() const = 0;              // ms clock, as of the last present
     virtual void useScriptedClock(float msPerFrame) = 0; // exact, accumulated per present
@@ -108,9 +123,15 @@ class Engine {
     virtual TextureId loadTexture(const std::string& path, const std::string& key,
                                   const LoadOptions& options = {}) = 0;
     virtual TextureId texture(const std::string& key) const = 0; // kNoTexture if unknown
+    // Decodes these files on worker threads, one per core, ahead of the loadTexture calls that
+    // follow for them in the same order; a call for anything else loads as usual. Results and
+    // errors are exactly those of loading without it. A later call replaces the list.
+    virtual void prefetchTextures(std::vector<TextureFile> /*files*/) {}
     virtual Size textureSize(TextureId id) const = 0;
     // Colour of the decoded file's pixel, exact (no filtering); 0 outside the picture. A texture
-    // loaded at another size answers for its resampled picture.
+    // loaded at another size answers for its resampled picture. Where the graphics card draws
+    // (the window back end), only textures loaded with readPixels keep the decoded copy this
+    // reads; the others answer 0.
     virtual Color pixel(TextureId id, int x, int y) const = 0;
 
     // Drawing, alpha-blended; the texture is modulated by the corner colours.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/dds.hpp"
+#include "engine/engine.hpp"
 
 #include <string>
 
@@ -12,6 +13,11 @@ namespace engine {
 
 // DDS through our own reader, everything else (JPEG, PNG, BMP, ...) through SDL_image.
 bool loadImageFile(const std::string& path, Image& out, std::string& error);
+
+// Decodes a file and makes the edits a load asks for (colour key, size). Safe on any thread.
+// False with a message naming the file.
+bool decodePicture(const std::string& path, const LoadOptions& options, Image& out,
+                   std::string& error);
 
 // Pure magenta (any alpha) becomes fully transparent black, so filtering does not bleed pink.
 void applyMagentaColorKey(Image& image);

@@ -44,7 +44,7 @@ class MemoryDisplay final : public Display {
   private:
     bool keepCopy_;
     Image canvas_;
-    std::vector<std::uint32_t> copy_;
+    PixelRows copy_;
     std::unique_ptr<Painter> painter_;
 };
 

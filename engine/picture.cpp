@@ -23,27 +23,47 @@ Picture::~Picture() {
         SDL_DestroyTexture(texture);
 }
 
-bool makePicture(SDL_Renderer* renderer, Image image, bool filtered, Picture& out,
-                 std::string& error) {
+Picture pictureOf(Image image, bool filtered) {
     Picture p;
     p.filtered = filtered;
-    p.opaque = std::all_of(image.pixels.begin(), image.pixels.end(),
-                           [](std::uint32_t px) { return (px >> 24) == 255; });
-    p.uniform = !image.pixels.empty() &&
-                std::all_of(image.pixels.begin(), image.pixels.end(),
-                            [&](std::uint32_t px) { return px == image.pixels.front(); });
-    if (renderer) {
-        p.texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
-                                      image.width, image.height);
-        if (!p.texture) {
-            error = std::string("cannot create a texture: ") + SDL_GetError();
-            return false;
-        }
-        SDL_UpdateTexture(p.texture, nullptr, image.pixels.data(), image.width * 4);
-        SDL_SetTextureBlendMode(p.texture, SDL_BLENDMODE_BLEND);
-        SDL_SetTextureScaleMode(p.texture, filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    // One pass for both flags: pictures are large and this runs for every load.
+    bool opaque = true, uniform = !image.pixels.empty();
+    const std::uint32_t first = uniform ? image.pixels.front() : 0;
+    for (const std::uint32_t px : image.pixels) {
+        opaque &= (px >> 24) == 255;
+        uniform &= px == first;
+        if (!opaque && !uniform)
+            break;
     }
+    p.opaque = opaque;
+    p.uniform = uniform;
     p.image = std::move(image);
+    return p;
+}
+
+bool uploadPicture(SDL_Renderer* renderer, Picture& p, bool keepPixels, std::string& error) {
+    if (!renderer)
+        return true;
+    const Image& image = p.image;
+    p.texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                  image.width, image.height);
+    if (!p.texture) {
+        error = std::string("cannot create a texture: ") + SDL_GetError();
+        return false;
+    }
+    SDL_UpdateTexture(p.texture, nullptr, image.pixels.data(), image.width * 4);
+    SDL_SetTextureBlendMode(p.texture, SDL_BLENDMODE_BLEND);
+    SDL_SetTextureScaleMode(p.texture, p.filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    if (!keepPixels)
+        PixelRows().swap(p.image.pixels);
+    return true;
+}
+
+bool makePicture(SDL_Renderer* renderer, Image image, bool filtered, Picture& out,
+                 std::string& error) {
+    Picture p = pictureOf(std::move(image), filtered);
+    if (!uploadPicture(renderer, p, true, error))
+        return false;
     out = std::move(p);
     return true;
 }

@@ -8,6 +8,7 @@
 #include "engine/image_file.hpp"
 #include "engine/input_state.hpp"
 #include "engine/text_cache.hpp"
+#include "engine/texture_prefetch.hpp"
 #include "engine/texture_store.hpp"
 
 #include <SDL.h>
@@ -18,6 +19,8 @@
 #include <cmath>
 #include <initializer_list>
 #include <new>
+#include <optional>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -27,6 +30,22 @@ namespace {
 // Font sizes are points at 96 dots per inch, the usual desktop rule (12 pt = 16 px).
 constexpr unsigned kFontDpi = 96;
 constexpr std::size_t kTextCacheEntries = 512;
+// Decoded pictures waiting for their load: enough to keep the workers busy while the loading
+// thread presents a frame, few enough that the window's pictures are not held twice for long.
+constexpr std::size_t kPrefetchAhead = 8;
+
+double realNowMs() {
+    return double(SDL_GetPerformanceCounter()) * 1000.0 / double(SDL_GetPerformanceFrequency());
+}
+
+// The display's refresh period; 60 Hz where there is no display or it does not say.
+double displayRefreshMs() {
+    SDL_DisplayMode mode{};
+    if (SDL_WasInit(SDL_INIT_VIDEO) && SDL_GetCurrentDisplayMode(0, &mode) == 0 &&
+        mode.refresh_rate > 0)
+        return 1000.0 / mode.refresh_rate;
+    return 1000.0 / 60.0;
+}
 
 // Coordinates a caller computed from nothing (NaN, infinity, overflowed values) draw nothing
 // rather than something arbitrary.
@@ -57,6 +76,7 @@ class SdlEngine final : public Engine {
     }
 
     ~SdlEngine() override {
+        prefetch_.reset(); // no decoding goes on while the libraries close
         texts_.clear();
         for (auto& f : fonts_)
             if (f.font)
@@ -78,8 +98,12 @@ class SdlEngine final : public Engine {
         if (!ok)
             error_ = error;
         clock_.advance();
+        lastShownMs_ = realNowMs();
         return ok;
     }
+
+    bool refreshDue() const override { return realNowMs() - lastShownMs_ >= refreshIntervalMs_; }
+    void skipFrame() override { clock_.advance(); }
 
     float elapsedMs() const override { return clock_.elapsedMs(); }
     std::uint32_t tick() const override { return clock_.tick(); }
@@ -96,14 +120,38 @@ class SdlEngine final : public Engine {
                           const LoadOptions& options) override {
         std::string error;
         TextureId id = kNoTexture;
-        try {
-            id = textures_.load(resolve(path), key, options, error);
-        } catch (const std::bad_alloc&) { // a picture too large for the memory left
-            error = "cannot load " + path + ": out of memory";
+        std::optional<DecodedPicture> decoded;
+        if (prefetch_) {
+            decoded = prefetch_->take(path, options);
+            if (prefetch_->done())
+                prefetch_.reset();
         }
+        if (!decoded)
+            decoded = decodeForLoad(path, resolve(path), options);
+        if (!decoded->ok)
+            error = decoded->error;
+        else
+            try {
+                id = textures_.store(std::move(decoded->picture), resolve(path), key, options,
+                                     error);
+            } catch (const std::bad_alloc&) {
+                error = "cannot load " + path + ": out of memory";
+            }
         if (id == kNoTexture)
             error_ = error;
         return id;
+    }
+
+    void prefetchTextures(std::vector<TextureFile> files) override {
+        prefetch_.reset();
+        std::vector<std::string> resolved;
+        resolved.reserve(files.size());
+        for (const TextureFile& f : files)
+            resolved.push_back(resolve(f.path));
+        // One worker per core: the loading thread mostly waits for them, or draws.
+        const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+        prefetch_ = std::make_unique<TexturePrefetch>(std::move(files), std::move(resolved),
+                                                      threads, kPrefetchAhead);
     }
 
     TextureId texture(const std::string& key) const override { return textures_.find(key); }
@@ -118,7 +166,7 @@ class SdlEngine final : public Engine {
         if (!t)
             return 0;
         const Image& image = t->picture.image;
-        if (x < 0 || y < 0 || x >= image.width || y >= image.height)
+        if (x < 0 || y < 0 || x >= image.width || y >= image.height || image.pixels.empty())
             return 0;
         return image.pixels[std::size_t(y) * image.width + x];
     }
@@ -393,6 +441,9 @@ class SdlEngine final : public Engine {
     Color background_ = 0xFF000000u;
     std::string searchDirectory_;
     bool closeRequested_ = false;
+    std::unique_ptr<TexturePrefetch> prefetch_;
+    double lastShownMs_ = 0.0; // real time at the end of the last present
+    double refreshIntervalMs_ = displayRefreshMs();
 };
 
 } // namespace

@@ -7,30 +7,20 @@ namespace engine {
 TextureId TextureStore::load(const std::string& path, const std::string& key,
                              const LoadOptions& options, std::string& error) {
     Image image;
-    if (!loadImageFile(path, image, error))
+    if (!decodePicture(path, options, image, error))
         return kNoTexture;
-    if (options.magentaColorKey)
-        applyMagentaColorKey(image);
-    const int width = options.width <= 0 ? image.width : options.width;
-    const int height = options.height <= 0 ? image.height : options.height;
-    if (width > 8192 || height > 8192) {
-        error = "cannot load " + path + ": requested size too large";
-        return kNoTexture;
-    }
-    if (width != image.width || height != image.height)
-        image = resampleImage(image, width, height, options.filtered);
-    TextureId id = add(std::move(image), key, options.filtered, error);
-    if (id == kNoTexture)
-        error = "cannot load " + path + ": " + error;
-    return id;
+    return store(pictureOf(std::move(image), options.filtered), path, key, options, error);
 }
 
-TextureId TextureStore::add(Image image, const std::string& key, bool filtered,
-                            std::string& error) {
+TextureId TextureStore::store(Picture picture, const std::string& path, const std::string& key,
+                              const LoadOptions& options, std::string& error) {
     TextureRecord record;
     record.key = key;
-    if (!makePicture(renderer_, std::move(image), filtered, record.picture, error))
+    record.picture = std::move(picture);
+    if (!uploadPicture(renderer_, record.picture, options.readPixels, error)) {
+        error = "cannot load " + path + ": " + error;
         return kNoTexture;
+    }
     if (auto found = byKey_.find(key); found != byKey_.end()) {
         records_[std::size_t(found->second)] = std::move(record);
         return found->second;

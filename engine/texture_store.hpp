@@ -1,4 +1,5 @@
-// Textures under string keys, each with the decoded picture kept for exact pixel reads.
+// Textures under string keys, each with the decoded picture kept for exact pixel reads and the
+// software painter (on the card alone where nothing reads it).
 #pragma once
 
 #include "engine/engine.hpp"
@@ -23,7 +24,9 @@ class TextureStore {
     // Loads `path` under `key`; a key loaded before keeps its id and gets the new picture.
     TextureId load(const std::string& path, const std::string& key, const LoadOptions& options,
                    std::string& error);
-    TextureId add(Image image, const std::string& key, bool filtered, std::string& error);
+    // Stores a picture decoded from `path` (decodePicture, pictureOf) as load() would.
+    TextureId store(Picture picture, const std::string& path, const std::string& key,
+                    const LoadOptions& options, std::string& error);
     TextureId find(const std::string& key) const;
     const TextureRecord* get(TextureId id) const;
 

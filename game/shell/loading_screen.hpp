@@ -8,7 +8,8 @@ struct GameState;
 // Draws the loading screen as it stands (the intro shows it as its first page too).
 void drawLoadingScreen(GameState& state);
 
-// Counts one loaded resource, then clears, draws and presents the loading screen.
+// Counts one loaded resource, then clears, draws and presents the loading screen when the
+// display is ready for a frame (always for the last count); otherwise the frame is skipped.
 void RedrawLoading(GameState& state);
 
 // The text under the bar: the nearest whole percentage, or the closing text once past the end.

@@ -67,6 +67,7 @@ std::vector<CatalogueEntry> textureCatalogue() {
     mask.width = 1024;
     mask.height = 768;
     mask.filtered = false;
+    mask.readPixels = true; // walls and open ground are read from the mask
     for (int n = 1; n <= 8; ++n) {
         const std::string map = "map" + std::to_string(n);
         add(out, "gfx/game/maps/" + map + ".jpg", map);

@@ -41,6 +41,10 @@ void loadEntry(engine::Engine& e, const CatalogueEntry& entry) {
     e.loadTexture(entry.path, entry.key, entry.options);
 }
 
+engine::TextureFile fileOf(const CatalogueEntry& entry) {
+    return {entry.path, entry.options};
+}
+
 void createFont(engine::Engine& e, const FontEntry& font) {
     e.createFont(font.key, font.face, font.size, font.style);
 }
@@ -102,6 +106,14 @@ common::Status startGame(GameState& state, const StartupSettings& settings) {
     gameplay::reseedFromClock(state);
     state.menuBackground =
         static_cast<std::int16_t>(std::floor(gameplay::randomFraction(state) * 15.0) + 1.0);
+    // Every picture from here on decodes on worker threads while this thread loads the sounds
+    // and draws the loading screen; the loads below still take them in their order.
+    const std::vector<CatalogueEntry> catalogue = textureCatalogue();
+    std::vector<engine::TextureFile> files = {fileOf(loadingBackground(state.menuBackground)),
+                                              fileOf(loadingBackgroundFrame(state.menuBackground))};
+    for (const auto& entry : catalogue)
+        files.push_back(fileOf(entry));
+    e.prefetchTextures(std::move(files));
     loadEntry(e, loadingBackground(state.menuBackground));
     loadEntry(e, loadingBackgroundFrame(state.menuBackground));
     createFont(e, loadingFont());
@@ -112,7 +124,7 @@ common::Status startGame(GameState& state, const StartupSettings& settings) {
     auto notify = [&state](const std::string& text) { showNotice(state, text); };
     auto redraw = [&state] { RedrawLoading(state); };
     startAudio(state, settings.audioOutput, notify, redraw);
-    for (const auto& entry : textureCatalogue()) {
+    for (const auto& entry : catalogue) {
         loadEntry(e, entry);
         RedrawLoading(state);
     }

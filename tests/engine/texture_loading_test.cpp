@@ -134,4 +134,38 @@ TEST(TextureLoading, FailuresReportAMessageAndLoadNothing) {
     }
 }
 
+TEST(TextureLoading, PrefetchedLoadsGiveWhatPlainLoadsGive) {
+    ScratchDir dir;
+    writePng(dir.file("a.png"), patterned());
+    writeBmp(dir.file("b.bmp"), solidImage(5, 4, 0xFF336699u));
+    ASSERT_TRUE(writeDds(dir.file("c.dds"), patterned()));
+    std::ofstream(dir.file("damaged.dds")) << "DDS garbage";
+    const LoadOptions resized{.width = 6, .height = 4, .filtered = false};
+    // In list order, with a file the list does not hold and one it holds with other options.
+    const std::vector<std::pair<std::string, LoadOptions>> loads = {
+        {"a.png", {}},       {"missing.png", {}}, {"b.bmp", {}},      {"extra.png", {}},
+        {"damaged.dds", {}}, {"c.dds", resized},  {"a.png", resized},
+    };
+    writePng(dir.file("extra.png"), solidImage(2, 2, 0xFF010203u));
+    auto plain = headless(16, 16), prefetched = headless(16, 16);
+    prefetched->prefetchTextures({{dir.file("a.png"), {}},
+                                  {dir.file("missing.png"), {}},
+                                  {dir.file("b.bmp"), {}},
+                                  {dir.file("damaged.dds"), {}},
+                                  {dir.file("c.dds"), resized},
+                                  {dir.file("a.png"), {}}});
+    for (const auto& [name, options] : loads) {
+        const TextureId p = plain->loadTexture(dir.file(name), name, options);
+        const TextureId q = prefetched->loadTexture(dir.file(name), name, options);
+        ASSERT_EQ(p, q) << name;
+        EXPECT_EQ(plain->lastError(), prefetched->lastError()) << name;
+        const Size size = plain->textureSize(p);
+        ASSERT_EQ(size.width, prefetched->textureSize(q).width) << name;
+        for (int y = 0; y < size.height; ++y)
+            for (int x = 0; x < size.width; ++x)
+                ASSERT_EQ(plain->pixel(p, x, y), prefetched->pixel(q, x, y)) << name;
+    }
+    EXPECT_NE(prefetched->lastError().find("damaged.dds"), std::string::npos);
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 #include "test_support.hpp"
 
 #include "engine/display.hpp"
+#include "engine/texture_store.hpp"
 
 #include <SDL.h>
 
@@ -94,6 +95,31 @@ TEST(WindowRenderer, DrawsTheSameAsTheSoftwareRasteriser) {
         const std::size_t i = std::size_t(y) * 1024 + x;
         EXPECT_COLOR_NEAR(shot.pixels[i], canvas.pixels[i], 16) << "at " << x << "," << y;
     }
+}
+
+TEST(WindowRenderer, KeepsADecodedCopyOnlyOfTexturesWhosePixelsAreRead) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    DisplayConfig config;
+    config.backend = Backend::Window;
+    std::string error;
+    auto window = createWindowDisplay(config, error, WindowDrawing::Renderer);
+    ASSERT_TRUE(window) << error;
+    ScratchDir dir;
+    writePng(dir.file("p.png"), solidImage(6, 4, 0xFF102030u));
+    TextureStore store(window->renderer());
+    const TextureId drawn = store.load(dir.file("p.png"), "drawn", {}, error);
+    const TextureId read = store.load(dir.file("p.png"), "read", {.readPixels = true}, error);
+    ASSERT_NE(drawn, kNoTexture) << error;
+    ASSERT_NE(read, kNoTexture) << error;
+    for (const TextureId id : {drawn, read}) {
+        const Picture& picture = store.get(id)->picture;
+        EXPECT_TRUE(picture.texture);
+        EXPECT_EQ(picture.image.width, 6); // the size stays known
+        EXPECT_TRUE(picture.opaque);
+    }
+    EXPECT_TRUE(store.get(drawn)->picture.image.pixels.empty());
+    ASSERT_EQ(store.get(read)->picture.image.pixels.size(), 24u);
+    EXPECT_EQ(store.get(read)->picture.image.pixels[5], 0xFF102030u);
 }
 
 TEST_F(WindowBackend, WithoutAGraphicsCardTheEngineDrawsInSoftware) {

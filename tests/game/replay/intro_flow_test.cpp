@@ -19,6 +19,14 @@ class IntroFlow : public ::testing::Test {
     ReplayTree tree;
 };
 
+TEST_F(IntroFlow, EveryLoadingCountTakesAScriptedFrameShownOrNot) {
+    // However many of its 358 frames the machine had time to show, the scripted clock counts
+    // them all (16 ms each), so a run's ticks and random draws never depend on the machine.
+    const ReplayRun run = play("print\n");
+    ASSERT_EQ(run.prints.size(), 1u) << run.output;
+    EXPECT_EQ(run.prints[0].at("tick"), "5728");
+}
+
 TEST_F(IntroFlow, TheLoadingScreenCannotBeSkippedButTheLogosCan) {
     // Enter during the loading screen's fade is ignored; the first logo page follows.
     const ReplayRun run = play("tap enter\nstep 80\nprint\nstep 200\nprint\n"

@@ -37,6 +37,7 @@ TEST(ResourceCatalogue, SpecialLoadParameters) {
         EXPECT_EQ(mask->options.width, 1024);
         EXPECT_EQ(mask->options.height, 768);
         EXPECT_FALSE(mask->options.filtered);
+        EXPECT_TRUE(mask->options.readPixels); // walls are read from it
         const auto* map = find(entries, "map" + std::to_string(n));
         ASSERT_TRUE(map);
         EXPECT_TRUE(map->options.filtered);
@@ -52,6 +53,10 @@ TEST(ResourceCatalogue, SpecialLoadParameters) {
     EXPECT_EQ(moon->path, "gfx/game/levelobjects/moon.bmp");
     EXPECT_TRUE(moon->options.magentaColorKey);
     EXPECT_FALSE(find(entries, "levelobject_sun")->options.magentaColorKey);
+    // Only the masks are read: the window keeps every other picture on the card alone.
+    EXPECT_EQ(std::count_if(entries.begin(), entries.end(),
+                            [](const CatalogueEntry& e) { return e.options.readPixels; }),
+              8);
 }
 
 TEST(ResourceCatalogue, NamesBuiltFromParts) {
