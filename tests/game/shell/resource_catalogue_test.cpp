@@ -61,8 +61,8 @@ TEST(ResourceCatalogue, NamesBuiltFromParts) {
     EXPECT_EQ(find(entries, "hornet_m7")->path, "gfx/game/hornet/hornet_m7.dds");
     EXPECT_FALSE(find(entries, "hornet_m8"));
     EXPECT_EQ(find(entries, "mainmenu_en03_02_17")->path, "gfx/menu/en/mm_03_02_17.dds");
-    // Only the Czech progress-saved overlay exists.
-    EXPECT_FALSE(find(entries, "gamescreen_save_en_s1"));
+    // The progress-saved choice in both languages.
+    EXPECT_EQ(find(entries, "gamescreen_save_en_s1")->path, "gfx/game/screens/save_en_s1.dds");
 }
 
 TEST(ResourceCatalogue, BackRowsShareTheBackPicture) {
