@@ -35,8 +35,12 @@ Status requireLines(const std::filesystem::path& path, const std::vector<std::st
                  lines.size() + 1};
 }
 
-Result<std::vector<TextLine>> readTextLinesEach(const std::filesystem::path& path,
-                                                std::size_t maxLines) {
+namespace {
+
+// The reader of both: a strict reader stops reading soon after the first fault, so a large
+// binary file is not read to its end.
+Result<std::vector<TextLine>> readLines(const std::filesystem::path& path, std::size_t maxLines,
+                                        bool stopAtFault) {
     std::error_code ec;
     // Only plain files: a folder or a pipe would read as nothing or block.
     if (!std::filesystem::is_regular_file(path, ec)) {
@@ -49,12 +53,14 @@ Result<std::vector<TextLine>> readTextLinesEach(const std::filesystem::path& pat
     std::vector<TextLine> lines;
     std::string current;
     std::optional<Error> fault;
+    bool faultSeen = false;
     bool pendingCr = false;
     bool lineOpen = false;
     auto markFault = [&](std::string_view what) {
         if (!fault) {
             fault = lineError(path, lines.size() + 1, what);
         }
+        faultSeen = true;
     };
     auto endLine = [&] {
         lines.push_back({windows1250ToUtf8(current), std::move(fault)});
@@ -99,6 +105,9 @@ Result<std::vector<TextLine>> readTextLinesEach(const std::filesystem::path& pat
             }
             current.push_back(static_cast<char>(byte));
         }
+        if (stopAtFault && faultSeen) {
+            break;
+        }
     }
     if (in.bad()) {
         return Error{ErrorKind::missingFile, path.string() + ": file cannot be read"};
@@ -112,9 +121,16 @@ Result<std::vector<TextLine>> readTextLinesEach(const std::filesystem::path& pat
     return lines;
 }
 
+} // namespace
+
+Result<std::vector<TextLine>> readTextLinesEach(const std::filesystem::path& path,
+                                                std::size_t maxLines) {
+    return readLines(path, maxLines, false);
+}
+
 Result<std::vector<std::string>> readTextLines(const std::filesystem::path& path,
                                                std::size_t maxLines) {
-    auto read = readTextLinesEach(path, maxLines);
+    auto read = readLines(path, maxLines, true);
     if (!read) {
         return read.error();
     }
