@@ -9,12 +9,58 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace common {
 namespace {
 
 constexpr std::size_t kHighscoreLines = 2 * kHighscorePlaces;
+
+std::size_t characterCount(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string longestNameText() {
+    return "a name of at most " + std::to_string(kMaxHighscoreNameLength) + " characters";
+}
+
+// The fault of one row (name line and points line), if it has one.
+std::optional<Error> rowFault(const std::filesystem::path& path, const TextLine& name,
+                              std::size_t nameLine, const TextLine& points, std::int16_t& value) {
+    if (name.fault) {
+        return name.fault;
+    }
+    if (characterCount(name.text) > kMaxHighscoreNameLength) {
+        return lineError(path, nameLine, longestNameText());
+    }
+    if (points.fault) {
+        return points.fault;
+    }
+    auto read = checkInt16(path, nameLine + 1, points.text, "the points of a place",
+                           std::numeric_limits<std::int16_t>::min(),
+                           std::numeric_limits<std::int16_t>::max());
+    if (!read) {
+        return read.error();
+    }
+    value = read.value();
+    return std::nullopt;
+}
+
+// A damaged table is copied aside before anything replaces it; a sound or missing one is not.
+Status keepDamagedTable(const std::filesystem::path& path) {
+    const auto reading = readHighscoreRows(path);
+    if (!reading || !reading.value().damage) {
+        return {};
+    }
+    if (auto aside = setDamagedHighscoreAside(path); !aside) {
+        return aside.error();
+    }
+    return {};
+}
 
 } // namespace
 
@@ -36,34 +82,78 @@ std::filesystem::path defaultHighscoreFilePath(const std::filesystem::path& root
     return root / "highscore" / "default" / highscoreFileName(gameMode, levelNumber, userLevel);
 }
 
-Result<HighscoreFile> readHighscoreFile(const std::filesystem::path& path) {
-    auto read = readTextLines(path, kHighscoreLines);
+Result<HighscoreReading> readHighscoreRows(const std::filesystem::path& path) {
+    auto read = readTextLinesEach(path, kHighscoreLines);
     if (!read) {
         return read.error();
     }
-    const std::vector<std::string>& lines = read.value();
-    if (auto enough = requireLines(path, lines, kHighscoreLines); !enough) {
-        return enough.error();
-    }
-    HighscoreFile table;
-    for (std::size_t place = 0; place < kHighscorePlaces; ++place) {
-        table.highscoreNames[place] = lines[2 * place];
-        auto points = readInt16Value(path, lines, 2 * place + 1, 0, "the points of a place",
-                                     std::numeric_limits<std::int16_t>::min(),
-                                     std::numeric_limits<std::int16_t>::max());
-        if (!points) {
-            return points.error();
+    const std::vector<TextLine>& lines = read.value();
+    HighscoreReading reading;
+    std::size_t kept = 0;
+    for (std::size_t row = 0; row < kHighscorePlaces && 2 * row + 1 < lines.size(); ++row) {
+        std::int16_t points = 0;
+        auto fault = rowFault(path, lines[2 * row], 2 * row + 1, lines[2 * row + 1], points);
+        if (fault) {
+            if (!reading.damage) {
+                reading.damage = std::move(fault);
+            }
+            continue;
         }
-        table.highscorePoints[place] = points.value();
+        reading.table.highscoreNames[kept] = lines[2 * row].text;
+        reading.table.highscorePoints[kept] = points;
+        ++kept;
     }
-    return table;
+    if (lines.size() < kHighscoreLines && !reading.damage) {
+        reading.damage =
+            requireLines(path, std::vector<std::string>(lines.size()), kHighscoreLines).error();
+    }
+    return reading;
+}
+
+Result<HighscoreFile> readHighscoreFile(const std::filesystem::path& path) {
+    auto read = readHighscoreRows(path);
+    if (!read) {
+        return read.error();
+    }
+    if (read.value().damage) {
+        return *read.value().damage;
+    }
+    return read.value().table;
+}
+
+Result<std::filesystem::path> setDamagedHighscoreAside(const std::filesystem::path& path) {
+    constexpr int kMostCopies = 1000;
+    for (int copy = 1; copy <= kMostCopies; ++copy) {
+        std::filesystem::path aside = path;
+        aside += copy == 1 ? std::string(".damaged") : ".damaged" + std::to_string(copy);
+        std::error_code ec;
+        // copy_options::none refuses an existing target: an earlier copy stays as it is.
+        if (std::filesystem::copy_file(path, aside, std::filesystem::copy_options::none, ec)) {
+            return aside;
+        }
+        if (ec != std::errc::file_exists) {
+            return Error{ErrorKind::writeFailed, path.string() + ": cannot be set aside as " +
+                                                     aside.string() + " (" + ec.message() + ")"};
+        }
+    }
+    return Error{ErrorKind::writeFailed,
+                 path.string() + ": cannot be set aside, every name for its copy is taken"};
 }
 
 Status writeHighscoreFile(const std::filesystem::path& path, const HighscoreFile& table) {
     std::vector<std::string> lines;
     for (std::size_t place = 0; place < kHighscorePlaces; ++place) {
+        if (characterCount(table.highscoreNames[place]) > kMaxHighscoreNameLength) {
+            return Error{ErrorKind::writeFailed,
+                         path.string() + ": line " + std::to_string(2 * place + 1) + ": expected " +
+                             longestNameText(),
+                         2 * place + 1};
+        }
         lines.push_back(table.highscoreNames[place]);
         lines.push_back(formatInteger(table.highscorePoints[place]));
+    }
+    if (auto kept = keepDamagedTable(path); !kept) {
+        return kept;
     }
     return writeTextLines(path, lines);
 }
@@ -77,6 +167,9 @@ Status restoreDefaultHighscoreFile(const std::filesystem::path& defaultPath,
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) {
         return Error{ErrorKind::missingFile, defaultPath.string() + ": file cannot be read"};
+    }
+    if (auto kept = keepDamagedTable(tablePath); !kept) {
+        return kept;
     }
     return replaceFileAtomically(tablePath, bytes);
 }

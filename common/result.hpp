@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <variant>
@@ -17,7 +18,8 @@ enum class ErrorKind {
 
 struct Error {
     ErrorKind kind = ErrorKind::badContent;
-    std::string message; // names the file, the line and what was expected
+    std::string message;  // names the file, the line and what was expected
+    std::size_t line = 0; // the line at fault, 0 when the fault is not in one line
 };
 
 // A value or an error: readers and writers never throw and never abort.

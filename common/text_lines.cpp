@@ -4,6 +4,7 @@
 #include "common/windows1250.hpp"
 
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 namespace common {
@@ -16,8 +17,10 @@ bool isJunkByte(unsigned char byte) {
 } // namespace
 
 Error lineError(const std::filesystem::path& path, std::size_t lineNumber, std::string_view what) {
-    return Error{ErrorKind::badContent, path.string() + ": line " + std::to_string(lineNumber) +
-                                            ": expected " + std::string(what)};
+    return Error{ErrorKind::badContent,
+                 path.string() + ": line " + std::to_string(lineNumber) + ": expected " +
+                     std::string(what),
+                 lineNumber};
 }
 
 Status requireLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
@@ -28,11 +31,16 @@ Status requireLines(const std::filesystem::path& path, const std::vector<std::st
     return Error{ErrorKind::badContent,
                  path.string() + ": line " + std::to_string(lines.size() + 1) + ": expected " +
                      std::to_string(needed) + " lines, the file ends after " +
-                     std::to_string(lines.size())};
+                     std::to_string(lines.size()),
+                 lines.size() + 1};
 }
 
-Result<std::vector<std::string>> readTextLines(const std::filesystem::path& path,
-                                               std::size_t maxLines) {
+namespace {
+
+// The reader of both: a strict reader stops reading soon after the first fault, so a large
+// binary file is not read to its end.
+Result<std::vector<TextLine>> readLines(const std::filesystem::path& path, std::size_t maxLines,
+                                        bool stopAtFault) {
     std::error_code ec;
     // Only plain files: a folder or a pipe would read as nothing or block.
     if (!std::filesystem::is_regular_file(path, ec)) {
@@ -42,10 +50,24 @@ Result<std::vector<std::string>> readTextLines(const std::filesystem::path& path
     if (!in) {
         return Error{ErrorKind::missingFile, path.string() + ": file cannot be opened"};
     }
-    std::vector<std::string> lines;
+    std::vector<TextLine> lines;
     std::string current;
+    std::optional<Error> fault;
+    bool faultSeen = false;
     bool pendingCr = false;
     bool lineOpen = false;
+    auto markFault = [&](std::string_view what) {
+        if (!fault) {
+            fault = lineError(path, lines.size() + 1, what);
+        }
+        faultSeen = true;
+    };
+    auto endLine = [&] {
+        lines.push_back({windows1250ToUtf8(current), std::move(fault)});
+        current.clear();
+        fault.reset();
+        lineOpen = false;
+    };
     char buffer[4096];
     while (lines.size() < maxLines) {
         in.read(buffer, sizeof buffer);
@@ -55,49 +77,69 @@ Result<std::vector<std::string>> readTextLines(const std::filesystem::path& path
         }
         for (std::streamsize i = 0; i < got && lines.size() < maxLines; ++i) {
             const auto byte = static_cast<unsigned char>(buffer[i]);
-            const std::size_t lineNumber = lines.size() + 1;
             if (pendingCr) {
                 pendingCr = false;
-                if (byte != '\n') {
-                    return lineError(path, lineNumber, "text, found a carriage return alone");
+                if (byte == '\n') {
+                    endLine();
+                    continue;
                 }
-                lines.push_back(windows1250ToUtf8(current));
-                current.clear();
-                lineOpen = false;
-                continue;
+                markFault("text, found a carriage return alone");
             }
             if (byte == '\r') {
                 pendingCr = true;
+                lineOpen = true;
                 continue;
             }
             if (byte == '\n') {
-                lines.push_back(windows1250ToUtf8(current));
-                current.clear();
-                lineOpen = false;
+                endLine();
                 continue;
             }
+            lineOpen = true;
             if (isJunkByte(byte)) {
-                return lineError(path, lineNumber, "text, found binary data");
+                markFault("text, found binary data");
+                continue;
             }
             if (current.size() >= kMaxLineBytes) {
-                return lineError(path, lineNumber,
-                                 "a line of at most " + std::to_string(kMaxLineBytes) +
-                                     " characters");
+                markFault("a line of at most " + std::to_string(kMaxLineBytes) + " characters");
+                continue;
             }
             current.push_back(static_cast<char>(byte));
-            lineOpen = true;
+        }
+        if (stopAtFault && faultSeen) {
+            break;
         }
     }
     if (in.bad()) {
         return Error{ErrorKind::missingFile, path.string() + ": file cannot be read"};
     }
-    if (lines.size() < maxLines) {
+    if (lines.size() < maxLines && lineOpen) {
         if (pendingCr) {
-            return lineError(path, lines.size() + 1, "text, found a carriage return alone");
+            markFault("text, found a carriage return alone");
         }
-        if (lineOpen) {
-            lines.push_back(windows1250ToUtf8(current));
+        endLine();
+    }
+    return lines;
+}
+
+} // namespace
+
+Result<std::vector<TextLine>> readTextLinesEach(const std::filesystem::path& path,
+                                                std::size_t maxLines) {
+    return readLines(path, maxLines, false);
+}
+
+Result<std::vector<std::string>> readTextLines(const std::filesystem::path& path,
+                                               std::size_t maxLines) {
+    auto read = readLines(path, maxLines, true);
+    if (!read) {
+        return read.error();
+    }
+    std::vector<std::string> lines;
+    for (TextLine& line : read.value()) {
+        if (line.fault) {
+            return *line.fault;
         }
+        lines.push_back(std::move(line.text));
     }
     return lines;
 }

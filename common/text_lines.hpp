@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,18 @@ inline constexpr std::size_t kMaxLineBytes = 1000;
 // bytes other than tab, a lone CR, bytes the code page leaves undefined), naming file and line.
 Result<std::vector<std::string>> readTextLines(const std::filesystem::path& path,
                                                std::size_t maxLines);
+
+// One line as read: its text, or what is wrong with it.
+struct TextLine {
+    std::string text;
+    std::optional<Error> fault;
+};
+
+// Like readTextLines, but a faulty line does not end the reading: it carries its fault and the
+// lines after it are read as well, so a damaged file gives up what still reads. Fails only on
+// a missing or unreadable file.
+Result<std::vector<TextLine>> readTextLinesEach(const std::filesystem::path& path,
+                                                std::size_t maxLines);
 
 // Writes UTF-8 lines as Windows-1250, each ended by CR LF, replacing the file atomically.
 // Fails without touching the file when a line holds a character the code page lacks or a

@@ -196,8 +196,7 @@ void writeEndScreens(const Context& ctx) {
         writeChoices(ctx, name, "cz", cz);
         writeChoices(ctx, name, "en", en);
     }
-    // Only the Czech overlay is loaded by the game; the English one is there for a loader that
-    // wants it, so an English player need not see a Czech word.
+    // The progress-saved choice in each language.
     writeSavedChoice(ctx, "cz");
     writeSavedChoice(ctx, "en");
 }

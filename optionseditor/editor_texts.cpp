@@ -58,6 +58,8 @@ const EditorTexts kCzech = {
     .cannotReadTable = "Soubor výsledků nelze přečíst.",
     .cannotReadDefault = "Výchozí soubor výsledků nelze přečíst.",
     .cannotWriteTable = "Soubor výsledků nelze přepsat.",
+    .damagedTable = "Soubor výsledků je poškozený: zobrazeny jsou řádky, které šlo přečíst. "
+                    "Než bude přepsán, uloží se jeho kopie s příponou .damaged.",
     .aboutTitle = "O aplikaci",
     .aboutText = "Brimzel-Options\n\nNastavení hry Brimzel a prohlížeč jejích výsledků.\n\n"
                  "Program, grafika a zvuky: tým Brimzel",
@@ -118,6 +120,8 @@ const EditorTexts kEnglish = {
     .cannotReadTable = "The highscore file cannot be read.",
     .cannotReadDefault = "The default highscore file cannot be read.",
     .cannotWriteTable = "The highscore file cannot be replaced.",
+    .damagedTable = "The highscore file is damaged: the rows that could be read are shown. "
+                    "Before it is replaced, a copy is kept with the ending .damaged.",
     .aboutTitle = "About...",
     .aboutText = "Brimzel-Options\n\nSettings of the game Brimzel and a viewer of its "
                  "highscore tables.\n\nProgram, pictures and sounds: the Brimzel team",

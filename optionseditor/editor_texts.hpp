@@ -72,6 +72,7 @@ struct EditorTexts {
     const char* cannotReadTable;   // followed by the reason
     const char* cannotReadDefault; // followed by the reason
     const char* cannotWriteTable;  // followed by the reason
+    const char* damagedTable;      // followed by the reason
 
     const char* aboutTitle;
     const char* aboutText;

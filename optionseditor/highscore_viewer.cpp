@@ -164,17 +164,21 @@ void HighscoreViewer::setAsDefault() {
 }
 
 void HighscoreViewer::showTable() {
-    const auto table = common::readHighscoreFile(tablePath());
-    if (!table) {
+    const auto reading = common::readHighscoreRows(tablePath());
+    if (!reading) {
         clearTable();
-        dialogs_.showNotice(this, withReason(messages().cannotReadTable, table.message()));
+        dialogs_.showNotice(this, withReason(messages().cannotReadTable, reading.message()));
         return;
     }
+    const common::HighscoreFile& table = reading.value().table;
     for (std::size_t place = 0; place < placeLines_.size(); ++place) {
-        placeLines_[place]->setText(
-            placeLine(placeLanguage_, static_cast<int>(place) + 1,
-                      QString::fromStdString(table.value().highscoreNames[place]),
-                      table.value().highscorePoints[place]));
+        placeLines_[place]->setText(placeLine(placeLanguage_, static_cast<int>(place) + 1,
+                                              QString::fromStdString(table.highscoreNames[place]),
+                                              table.highscorePoints[place]));
+    }
+    if (reading.value().damage) {
+        dialogs_.showNotice(this,
+                            withReason(messages().damagedTable, reading.value().damage->message));
     }
 }
 

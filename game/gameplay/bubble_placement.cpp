@@ -26,9 +26,12 @@ int randomStart(GameState& s) {
 
 void reportNoOpenGround(GameState& s) {
     s.levelLoadFailed = true;
-    s.levelError = "The mask of map " + std::to_string(s.mapNumber) + " (texture map" +
-                   std::to_string(s.mapNumber) +
-                   "_mask) has no open ground (opaque yellow) for the bubbles.";
+    const std::string map = std::to_string(s.mapNumber);
+    s.levelError = s.language == "cz"
+                       ? "Maska mapy " + map + " (textura map" + map +
+                             "_mask) nemá žádnou volnou plochu (neprůhledně žlutou) pro bubliny."
+                       : "The mask of map " + map + " (texture map" + map +
+                             "_mask) has no open ground (opaque yellow) for the bubbles.";
 }
 
 } // namespace

@@ -59,11 +59,28 @@ std::filesystem::path levelPath(const GameState& s, const std::filesystem::path&
                        : common::levelFilePath(root, s.levelNumber, false);
 }
 
+std::string levelFileNotice(const std::string& language, const std::filesystem::path& path,
+                            const common::Error& error) {
+    if (language != "cz")
+        return "The level cannot be played: " + error.message;
+    const std::string file = "Level nelze hrát: soubor " + path.string();
+    switch (error.kind) {
+    case common::ErrorKind::missingFile:
+        return file + " chybí nebo nejde přečíst.";
+    case common::ErrorKind::wrongHeader:
+        return file + " není soubor levelu.";
+    default:
+        return error.line > 0 ? file + " je poškozený na řádku " + std::to_string(error.line) + "."
+                              : file + " je poškozený.";
+    }
+}
+
 bool loadLevel(GameState& s, const std::filesystem::path& root) {
-    auto read = common::readLevelFileForPlay(levelPath(s, root));
+    const std::filesystem::path path = levelPath(s, root);
+    auto read = common::readLevelFileForPlay(path);
     if (!read) {
         s.levelLoadFailed = true;
-        s.levelError = read.message();
+        s.levelError = levelFileNotice(s.language, path, read.error());
         return false;
     }
     applyLevel(s, read.value());

@@ -25,11 +25,8 @@ void drawScreens(GameState& state) {
     const std::string& language = state.language;
     if (state.saveScreenShown) {
         e.drawTexture(e.texture("gamescreen_save"), 0, 0, 1024, 768);
-        // The progress-saved choice exists as one picture only; it serves both languages.
-        const std::string key = "gamescreen_save_" + language + "_s1";
-        drawChoice(state, e.texture(key) != engine::kNoTexture
-                              ? key
-                              : std::string("gamescreen_save_cz_s1"));
+        // Any language but Czech shows the English picture.
+        drawChoice(state, language == "cz" ? "gamescreen_save_cz_s1" : "gamescreen_save_en_s1");
         return;
     }
     if (state.levelLost) {

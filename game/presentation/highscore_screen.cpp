@@ -56,15 +56,26 @@ std::filesystem::path currentHighscorePath(const GameState& state) {
 }
 
 bool loadHighscoreTable(GameState& state) {
-    const auto read = common::readHighscoreFile(currentHighscorePath(state));
+    const std::filesystem::path path = currentHighscorePath(state);
+    const auto read = common::readHighscoreRows(path);
     clearTable(state);
     if (!read)
         return false;
     for (int place = 1; place <= 4; ++place) {
-        state.highscoreNames[place] = read.value().highscoreNames[place - 1];
-        state.highscorePoints[place] = read.value().highscorePoints[place - 1];
+        state.highscoreNames[place] = read.value().table.highscoreNames[place - 1];
+        state.highscorePoints[place] = read.value().table.highscorePoints[place - 1];
     }
-    return true;
+    if (!read.value().damage)
+        return true;
+    // Told once, here; the damaged file is set aside when the table is next written.
+    const std::size_t line = read.value().damage->line;
+    if (czech(state))
+        showNotice(state, "Tabulka výsledků " + path.string() + " je poškozená na řádku " +
+                              std::to_string(line) + ": zůstaly řádky, které šly přečíst.");
+    else
+        showNotice(state, "The high-score table " + path.string() + " is damaged at line " +
+                              std::to_string(line) + ": the rows that read are kept.");
+    return false;
 }
 
 void insertHighscore(GameState& state) {

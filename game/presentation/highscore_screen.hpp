@@ -12,9 +12,9 @@ struct GameState;
 // The table file of the current game mode and level, below the working directory.
 std::filesystem::path currentHighscorePath(const GameState& state);
 
-// Reads the table of the current mode and level into the state. A missing or damaged table
-// counts as empty (four empty names, 0 points), so a score can still enter it; returns false
-// then.
+// Reads the table of the current mode and level into the state. A missing table counts as
+// empty (four empty names, 0 points), so a score can still enter it; a damaged one keeps the
+// rows that read and the player is told. Returns false for either.
 bool loadHighscoreTable(GameState& state);
 
 // Enters displayedScore into the loaded table; a score that takes no place turns the screen

@@ -1,5 +1,7 @@
 #include "game/presentation/name_entry.hpp"
 
+#include "common/highscore_file.hpp"
+#include "game/presentation/glyph_text.hpp"
 #include "game/presentation/highscore_screen.hpp"
 #include "game/shell/game_state.hpp"
 
@@ -77,6 +79,6 @@ void pressSelectedKey(GameState& state) {
     std::string& name = state.highscoreNames[state.newPlace];
     if (key == kDeleteKey)
         deleteLastCharacter(name);
-    else
+    else if (splitCharacters(name).size() < common::kMaxHighscoreNameLength)
         name += state.glyphTable[key];
 }

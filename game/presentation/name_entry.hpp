@@ -27,6 +27,6 @@ KeyCentre keyCentre(int key);
 // Removes the last character (a whole UTF-8 sequence) of a name; an empty name stays empty.
 void deleteLastCharacter(std::string& name);
 
-// Enter on the selected key in name entry: types its character, deletes, or (key 81) saves
-// the table and starts the leaving fade.
+// Enter on the selected key in name entry: types its character (up to the longest name a
+// table holds), deletes, or (key 81) saves the table and starts the leaving fade.
 void pressSelectedKey(GameState& state);

@@ -65,7 +65,7 @@ struct GameState {
     std::int32_t screenshotCount = 0;
     std::int16_t menuBackground = 1;
     int loadedCount = 0;
-    int loadTotal = 358;
+    int loadTotal = 359;                                     // kLoadingSteps
     std::array<std::string, kOptionLineCount> optionLines{}; // lines 1..30 as read, [0] is line 1
     std::string language = "en";
     bool musicOn = true;

@@ -57,7 +57,7 @@ CatalogueEntry loadingBackgroundFrame(int menuBackground) {
 
 std::vector<CatalogueEntry> textureCatalogue() {
     std::vector<CatalogueEntry> out;
-    out.reserve(341);
+    out.reserve(kCatalogueTextures);
 
     for (const char* name : {"miravlogo1", "miravlogo2", "miravlogo3", "quelbalogo", "credits1",
                              "credits2", "credits3", "credits4", "credits5"})
@@ -139,6 +139,7 @@ std::vector<CatalogueEntry> textureCatalogue() {
                 add(out, "gfx/game/screens/" + name + ".dds", "gamescreen_" + name);
             }
     add(out, "gfx/game/screens/save_cz_s1.dds", "gamescreen_save_cz_s1");
+    add(out, "gfx/game/screens/save_en_s1.dds", "gamescreen_save_en_s1");
     add(out, "gfx/game/screens/save.jpg", "gamescreen_save");
     add(out, "gfx/game/screens/abc.dds", "abc");
     for (int n = 1; n <= 87; ++n)

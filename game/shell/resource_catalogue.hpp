@@ -25,7 +25,10 @@ inline constexpr int kLoadingBackgroundWidth = 700;
 inline constexpr int kLoadingBackgroundHeight = 525;
 CatalogueEntry loadingBackgroundFrame(int menuBackground);
 
-// The 341 counted textures.
+// The counted textures, and the loading screen's steps: one after each of the 17 sounds and
+// each of these.
+inline constexpr int kCatalogueTextures = 342;
+inline constexpr int kLoadingSteps = 17 + kCatalogueTextures;
 std::vector<CatalogueEntry> textureCatalogue();
 
 struct FontEntry {

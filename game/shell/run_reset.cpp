@@ -28,7 +28,9 @@ void resetRun(GameState& state) {
     state.bubblesCollected = 0;
     state.lives = 3;
     state.energy = 100;
+    // Level 1 of the built-in set: the menu's reload must not ask for a user level.
     state.levelNumber = 1;
+    state.userLevel = false;
     state.displayedScore = 0;
     state.loseChoice = 1;
     state.winChoice = 1;

@@ -119,7 +119,7 @@ common::Status startGame(GameState& state, const StartupSettings& settings) {
     createFont(e, loadingFont());
 
     state.loadedCount = 0;
-    state.loadTotal = 358;
+    state.loadTotal = kLoadingSteps;
 
     auto notify = [&state](const std::string& text) { showNotice(state, text); };
     auto redraw = [&state] { RedrawLoading(state); };

@@ -104,4 +104,66 @@ TEST(HighscoreFile, RestoringTheDefaultReplacesTheTableWhole) {
     EXPECT_EQ(TempFolder::read(table), TempFolder::read(defaults));
 }
 
+TEST(HighscoreFile, ADamagedTableGivesUpTheRowsThatRead) {
+    TempFolder folder;
+    // Binary junk in the second name, a word for the fourth points.
+    const auto path = folder.write("t.fly", "Ann\r\n900\r\nB\x01n\r\n800\r\nCid\r\n"
+                                            "700\r\nDan\r\nsix\r\n");
+    auto reading = common::readHighscoreRows(path);
+    ASSERT_TRUE(reading.ok());
+    EXPECT_EQ(reading.value().table.highscoreNames,
+              (std::array<std::string, 4>{"Ann", "Cid", "", ""}));
+    EXPECT_EQ(reading.value().table.highscorePoints, (std::array<std::int16_t, 4>{900, 700, 0, 0}));
+    ASSERT_TRUE(reading.value().damage);
+    EXPECT_EQ(reading.value().damage->line, 3u); // the first fault, in file order
+    EXPECT_FALSE(common::readHighscoreFile(path).ok());
+
+    const auto sound = folder.writeLines("s.fly", {"a", "4", "b", "3", "c", "2", "d", "1"});
+    EXPECT_FALSE(common::readHighscoreRows(sound).value().damage);
+    EXPECT_FALSE(common::readHighscoreRows(folder.file("missing.fly")).ok());
+}
+
+TEST(HighscoreFile, ADamagedTableIsSetAsideBeforeItIsReplaced) {
+    TempFolder folder;
+    const std::string damaged = "Ann\r\n900\r\nBen\r\nlots\r\n";
+    const auto path = folder.write("t.fly", damaged);
+    folder.write("t.fly.damaged", "older");
+    ASSERT_TRUE(common::writeHighscoreFile(path, table({4, 3, 2, 1})).ok());
+    EXPECT_EQ(TempFolder::read(folder.file("t.fly.damaged")), "older"); // never replaced
+    EXPECT_EQ(TempFolder::read(folder.file("t.fly.damaged2")), damaged);
+    EXPECT_TRUE(common::readHighscoreFile(path).ok());
+    // A sound table is simply replaced; so is a missing one.
+    ASSERT_TRUE(common::writeHighscoreFile(path, table({8, 7, 6, 5})).ok());
+    EXPECT_FALSE(std::filesystem::exists(folder.file("t.fly.damaged3")));
+
+    // Putting the default back keeps a damaged table aside too.
+    folder.write("t.fly", damaged);
+    const auto defaults = folder.writeLines("d.fly", {"a", "4", "b", "3", "c", "2", "d", "1"});
+    ASSERT_TRUE(common::restoreDefaultHighscoreFile(defaults, path).ok());
+    EXPECT_EQ(TempFolder::read(folder.file("t.fly.damaged3")), damaged);
+    EXPECT_EQ(TempFolder::read(path), TempFolder::read(defaults));
+}
+
+TEST(HighscoreFile, WriterAndReaderAgreeOnTheLongestName) {
+    TempFolder folder;
+    HighscoreFile scores = table({4, 3, 2, 1});
+    // Czech letters count as one character each, as they take one byte in the file.
+    scores.highscoreNames[0] = std::string(common::kMaxHighscoreNameLength - 1, 'm') + "ř";
+    const auto path = folder.file("t.fly");
+    ASSERT_TRUE(common::writeHighscoreFile(path, scores).ok());
+    EXPECT_EQ(common::readHighscoreFile(path).value().highscoreNames[0], scores.highscoreNames[0]);
+
+    HighscoreFile tooLong = scores;
+    tooLong.highscoreNames[2] += std::string(common::kMaxHighscoreNameLength, 'm');
+    const auto refused = common::writeHighscoreFile(path, tooLong);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_NE(refused.message().find("line 5"), std::string::npos) << refused.message();
+    EXPECT_EQ(common::readHighscoreFile(path).value().highscoreNames, scores.highscoreNames);
+
+    folder.writeLines("long.fly", {"a", "4", tooLong.highscoreNames[2], "3", "c", "2", "d", "1"});
+    const auto read = common::readHighscoreRows(folder.file("long.fly"));
+    ASSERT_TRUE(read.value().damage);
+    EXPECT_EQ(read.value().damage->line, 3u);
+}
+
 } // namespace

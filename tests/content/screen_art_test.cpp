@@ -230,6 +230,7 @@ TEST(ScreenArt, EndScreensAndTheirChoices) {
             EXPECT_NE(choices[1].pixels, choices[2].pixels) << name << lang;
         }
     expectPicture("game/screens/save_cz_s1.dds", 152, 180);
+    expectPicture("game/screens/save_en_s1.dds", 152, 180);
 }
 
 TEST(ScreenArt, KeyboardKeysSitUnderTheKeyCentres) {

@@ -142,6 +142,25 @@ TEST_F(OptionsEditorViewer, MissingFilesAreNamedAndNothingStaleIsShown) {
     EXPECT_EQ(placeLines().last(), QString("4. místo: D - 1 bodů"));
 }
 
+TEST_F(OptionsEditorViewer, ADamagedTableShowsItsReadableRowsAndIsSetAsideOnReset) {
+    const std::vector<std::string> damaged = {"Jana", "333", "Ota", "2x2", "Ivo", "111"};
+    TestTree::writeLines(tree.table("highscore_1.fly"), damaged);
+    startWith(optionLinesWith({{3, "GameLanguage:en"}}));
+    openViewer();
+    EXPECT_EQ(placeLines(),
+              QStringList({"1. place: Jana - 333 points", "2. place: Ivo - 111 points",
+                           "3. place:  - 0 points", "4. place:  - 0 points"}));
+    ASSERT_EQ(dialogs.notices.size(), 1);
+    EXPECT_TRUE(dialogs.notices[0].startsWith("The highscore file is damaged"));
+    EXPECT_TRUE(dialogs.notices[0].contains("line 4")) << dialogs.notices[0].toStdString();
+
+    dialogs.answers = {true};
+    QTest::mouseClick(viewerChild<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_EQ(placeLines().first(), QString("1. place: Brimzel - 4000 points"));
+    EXPECT_EQ(TestTree::readLines(tree.table("highscore_1.fly.damaged")), damaged);
+    EXPECT_EQ(dialogs.notices.size(), 1);
+}
+
 TEST_F(OptionsEditorViewer, PlacesFollowTheTickedLanguageBox) {
     // "de" ticks English but keeps the Czech captions: the places read in English.
     startWith(optionLinesWith({{3, "GameLanguage:de"}}));

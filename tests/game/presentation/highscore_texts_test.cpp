@@ -1,10 +1,14 @@
 // The glyph font's line layout and the texts of the high-score screen.
+#include "common/highscore_file.hpp"
+#include "engine/dds.hpp"
 #include "game/presentation/glyph_text.hpp"
 #include "game/presentation/highscore_screen.hpp"
 #include "game/shell/game_state.hpp"
 #include "game/shell/startup.hpp"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -45,6 +49,40 @@ TEST_F(GlyphLayout, CharactersWithoutAGlyphTakeNoRoom) {
     EXPECT_FLOAT_EQ(placed[1].x, 20.0f + placed[0].width);
     EXPECT_TRUE(layout("").empty());
     EXPECT_TRUE(layout("ß").empty());
+}
+
+TEST_F(GlyphLayout, TheLongestNameOfTheWidestTypedGlyphEndsInsideTheScreen) {
+    // The glyph pictures the game loads, at their own widths.
+    std::array<float, kGlyphCount + 1> widths{};
+    for (int i = 1; i <= kGlyphCount; ++i) {
+        engine::Image image;
+        std::string error;
+        ASSERT_TRUE(engine::readDds(std::string(BRIMZEL_TREE) + "/gfx/game/screens/abc/" +
+                                        std::to_string(i) + ".dds",
+                                    image, error))
+            << error;
+        widths[i] = static_cast<float>(image.width);
+    }
+    // The keyboard types glyphs 1 to 79.
+    const int widest = static_cast<int>(std::max_element(widths.begin() + 1, widths.begin() + 80) -
+                                        widths.begin());
+    auto lineEnd = [&](std::size_t nameLength) {
+        float end = 0.0f;
+        for (const char* language : {"cz", "en"}) {
+            state.language = language;
+            state.highscoreNames[4].clear();
+            for (std::size_t i = 0; i < nameLength; ++i)
+                state.highscoreNames[4] += state.glyphTable[widest];
+            state.highscorePoints[4] = -32768;
+            const auto placed = layoutGlyphText(highscorePlaceLine(state, 4, "-"), state.glyphTable,
+                                                [&](int i) { return widths[i]; });
+            end = std::max(end, placed.back().x + placed.back().width);
+        }
+        return end;
+    };
+    // The line starts 20 px in and must end 20 px before the right edge; one more glyph would not.
+    EXPECT_LE(lineEnd(common::kMaxHighscoreNameLength), 1004.0f);
+    EXPECT_GT(lineEnd(common::kMaxHighscoreNameLength + 1), 1004.0f);
 }
 
 TEST(HighscoreTexts, HeaderNamesModeAndLevelInTheLanguage) {

@@ -122,7 +122,8 @@ TEST_F(DamagedTree, AMissingLevelIsReportedAndAnotherCanStillBePlayed) {
     tree.writeLevel(2, level);
     fs::remove(tree.root() / "levels" / "level1.lev");
     const ReplayRun run = play("step 5\ntap enter\nstep 40\ntap enter\nstep 80\nprint\nstep 300\n" +
-                               openLevelPanel(2) + startLevel(1) + kIntoPlay + "print\n");
+                                   openLevelPanel(2) + startLevel(1) + kIntoPlay + "print\n",
+                               {"level1.lev"});
     ASSERT_EQ(run.prints.size(), 2u) << run.output;
     EXPECT_EQ(run.prints[0].at("screenState"), "50");
     EXPECT_NE(run.prints[0].at("notice").find("level1.lev"), std::string::npos);
@@ -140,10 +141,12 @@ TEST_F(DamagedTree, UnwritableTablesAndScreenshotsAreReportedAndTheGameGoesOn) {
     blockFolder("screenshots");
     // A bubble match lost on time with one bubble: the table (unreadable, so empty) takes the
     // score; "A" and the confirming key.
-    const ReplayRun run = play(openLevelPanel(2) + startLevel(0) + kIntoPlay + "tap s\nstep 1\n" +
-                               "down up\nstep 30\nup up\nstep 300\nprint\n"
-                               "tap enter\nstep 1\ntap up\nstep 1\ntap right\nstep 1\n"
-                               "tap right\nstep 1\ntap enter\nstep 1\nprint\nstep 80\nprint\n");
+    const ReplayRun run =
+        play(openLevelPanel(2) + startLevel(0) + kIntoPlay + "tap s\nstep 1\n" +
+                 "down up\nstep 30\nup up\nstep 300\nprint\n"
+                 "tap enter\nstep 1\ntap up\nstep 1\ntap right\nstep 1\n"
+                 "tap right\nstep 1\ntap enter\nstep 1\nprint\nstep 80\nprint\n",
+             {"screenshot1.jpg could not be written", "The high scores could not be saved"});
     ASSERT_EQ(run.prints.size(), 3u) << run.output;
     EXPECT_EQ(run.prints[0].at("screenState"), "501");
     EXPECT_EQ(run.prints[0].at("newPlace"), "1");
@@ -185,13 +188,15 @@ TEST_F(DamagedTree, AReadOnlyTreeReportsEachSaveAndTheGameGoesOn) {
     if (writable)
         GTEST_SKIP() << "read-only folders can still be written here (running as root)";
 
-    testing::internal::CaptureStderr();
     const ReplayRun run = play(openLevelPanel(2) + startLevel(0) + kIntoPlay +
-                               "down up\nstep 30\nup up\nstep 300\n"
-                               "tap enter\nstep 1\ntap up\nstep 1\ntap right\nstep 1\n"
-                               "tap right\nstep 1\ntap enter\nstep 1\nprint\nstep 80\nprint\n"
-                               "tap f12\nstep 1\n");
-    const std::string messages = testing::internal::GetCapturedStderr();
+                                   "down up\nstep 30\nup up\nstep 300\n"
+                                   "tap enter\nstep 1\ntap up\nstep 1\ntap right\nstep 1\n"
+                                   "tap right\nstep 1\ntap enter\nstep 1\nprint\nstep 80\nprint\n"
+                                   "tap f12\nstep 1\n",
+                               {"The high scores could not be saved", "Brimzel.ini"});
+    std::string messages;
+    for (const std::string& line : run.notices)
+        messages += line + "\n";
     ASSERT_EQ(run.prints.size(), 2u) << run.output;
     EXPECT_EQ(run.prints[0].at("newPlace"), "1");
     EXPECT_NE(run.prints[0].at("notice").find("The high scores could not be saved"),

@@ -2,6 +2,8 @@
 // screenshots, broken level files, a missing options file, and repeatable runs.
 #include "replay_harness.hpp"
 
+#include "common/text_lines.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -90,7 +92,8 @@ TEST_F(Files, HoldingSWritesOneScreenshotPerPress) {
 
 TEST_F(Files, TheScreenshotCounterStopsAtItsLimitInsteadOfWrapping) {
     tree.setOptionLine(31, "Screenshots:2147483647");
-    const ReplayRun run = tree.run("tap s\nstep 1\nprint\ntap f12\nstep 2\n");
+    const ReplayRun run =
+        tree.run("tap s\nstep 1\nprint\ntap f12\nstep 2\n", {"screenshot counter is at its limit"});
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_EQ(run.prints.at(0).at("screenshotCount"), "2147483647");
     EXPECT_EQ(screenshotFiles(), 0);
@@ -99,7 +102,7 @@ TEST_F(Files, TheScreenshotCounterStopsAtItsLimitInsteadOfWrapping) {
 
 TEST_F(Files, AMissingLevelFileReturnsToTheMenu) {
     fs::remove(tree.root() / "levels" / "level1.lev");
-    const ReplayRun run = tree.run("step 3\nprint\n");
+    const ReplayRun run = tree.run("step 3\nprint\n", {"level1.lev"});
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     ASSERT_EQ(run.prints.size(), 1u);
     EXPECT_EQ(run.prints[0].at("screenState"), "50");
@@ -109,7 +112,7 @@ TEST_F(Files, AMissingLevelFileReturnsToTheMenu) {
 TEST_F(Files, AMalformedLevelFileReturnsToTheMenu) {
     std::ofstream(tree.root() / "levels" / "level1.lev", std::ios::binary | std::ios::trunc)
         << ">> Brimzel Level File <<\r\nmap:mapX\r\nFlyX:abc\r\n";
-    const ReplayRun run = tree.run("step 3\nprint\n");
+    const ReplayRun run = tree.run("step 3\nprint\n", {"level1.lev"});
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     ASSERT_EQ(run.prints.size(), 1u);
     EXPECT_EQ(run.prints[0].at("screenState"), "50");
@@ -117,23 +120,49 @@ TEST_F(Files, AMalformedLevelFileReturnsToTheMenu) {
 }
 
 TEST_F(Files, AMaskWithoutOpenGroundIsReportedNotLoopedOn) {
+    tree.setOptionLine(3, "GameLanguage:en");
     tree.writeMask(5, {});
-    const ReplayRun run = tree.run("step 3\nprint\n");
+    const ReplayRun run = tree.run("step 3\nprint\n", {"open ground"});
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     ASSERT_EQ(run.prints.size(), 1u);
     EXPECT_EQ(run.prints[0].at("screenState"), "50");
     EXPECT_NE(run.prints[0].at("notice").find("open ground"), std::string::npos);
 }
 
+TEST_F(Files, LevelAndMaskNoticesSpeakCzechInTheCzechGame) {
+    tree.setOptionLine(3, "GameLanguage:cz");
+    fs::remove(tree.root() / "levels" / "level1.lev");
+    ReplayRun run = tree.run("step 3\nprint\n", {"level1.lev"});
+    ASSERT_EQ(run.prints.size(), 1u);
+    EXPECT_EQ(run.prints[0].at("notice"),
+              "Level nelze hrát: soubor levels/level1.lev chybí nebo nejde přečíst.");
+
+    tree.writeLevel(1, level);
+    auto lines = common::readTextLines(tree.root() / "levels" / "level1.lev", 100).value();
+    lines[2] = "FlyX:abc";
+    ASSERT_TRUE(common::writeTextLines(tree.root() / "levels" / "level1.lev", lines));
+    run = tree.run("step 3\nprint\n", {"level1.lev"});
+    ASSERT_EQ(run.prints.size(), 1u);
+    EXPECT_EQ(run.prints[0].at("notice"),
+              "Level nelze hrát: soubor levels/level1.lev je poškozený na řádku 3.");
+
+    tree.writeLevel(1, level);
+    tree.writeMask(5, {});
+    run = tree.run("step 3\nprint\n", {"map5_mask"});
+    ASSERT_EQ(run.prints.size(), 1u);
+    EXPECT_EQ(run.prints[0].at("notice").rfind("Maska mapy 5 (textura map5_mask) nemá", 0), 0u)
+        << run.prints[0].at("notice");
+}
+
 TEST_F(Files, AMissingOrBrokenOptionsFileIsFatalAndNamed) {
     tree.setOptionLine(10, "GamePosition:abc");
-    ReplayRun run = tree.run("step 1\n");
+    ReplayRun run = tree.run("step 1\n", {"Brimzel.ini"});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.errors.find("Brimzel.ini"), std::string::npos) << run.errors;
     EXPECT_NE(run.errors.find("10"), std::string::npos) << run.errors;
 
     fs::remove(tree.optionsPath());
-    run = tree.run("step 1\n");
+    run = tree.run("step 1\n", {"Brimzel.ini"});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.errors.find("Brimzel.ini"), std::string::npos) << run.errors;
 }

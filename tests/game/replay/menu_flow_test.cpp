@@ -1,8 +1,6 @@
 // From the main menu into games: the scenario with its tutorial, and the language switch.
 #include "replay_harness.hpp"
 
-#include <SDL.h>
-#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -83,32 +81,6 @@ TEST_F(MenuFlow, TheLevelIntroWaitsForSpaceOrEnterThenFadesIntoPlay) {
     EXPECT_EQ(run.prints[1].at("screenState"), "100");
     EXPECT_EQ(run.prints[2].at("screenState"), "200");
     EXPECT_EQ(run.prints[2].at("mapNumber"), "5");
-}
-
-// Share of pixels that differ between two shots.
-double differingShare(const std::filesystem::path& a, const std::filesystem::path& b) {
-    SDL_Surface* first = IMG_Load(a.c_str());
-    SDL_Surface* second = IMG_Load(b.c_str());
-    EXPECT_TRUE(first && second) << IMG_GetError();
-    if (!first || !second)
-        return 0;
-    SDL_Surface* x = SDL_ConvertSurfaceFormat(first, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_Surface* y = SDL_ConvertSurfaceFormat(second, SDL_PIXELFORMAT_ARGB8888, 0);
-    long differing = 0;
-    const long total = static_cast<long>(x->w) * x->h;
-    for (int row = 0; row < x->h; ++row) {
-        const auto* p =
-            reinterpret_cast<const Uint32*>(static_cast<Uint8*>(x->pixels) + row * x->pitch);
-        const auto* q =
-            reinterpret_cast<const Uint32*>(static_cast<Uint8*>(y->pixels) + row * y->pitch);
-        for (int col = 0; col < x->w; ++col)
-            differing += p[col] != q[col];
-    }
-    SDL_FreeSurface(first);
-    SDL_FreeSurface(second);
-    SDL_FreeSurface(x);
-    SDL_FreeSurface(y);
-    return static_cast<double>(differing) / total;
 }
 
 TEST_F(MenuFlow, TheLanguageSwitchChangesTheMenuPicturesAtOnce) {

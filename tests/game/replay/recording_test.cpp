@@ -140,7 +140,7 @@ TEST_F(Recording, APlayedRunReplaysBitForBitAndAnAlteredKeyIsNoticed) {
     const size_t at = altered.find("down right");
     ASSERT_NE(at, std::string::npos);
     altered.replace(at, 10, "down left");
-    run = tree.run(altered);
+    run = tree.run(altered, {"the replay differs from the recording: "});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.errors.find("the replay differs from the recording: "), std::string::npos)
         << run.errors;
@@ -156,7 +156,10 @@ TEST_F(Recording, AChangedFileOrACutIsNamedWithTheLineOfTheRecording) {
     tree.writeLevel(1, level);
 
     const std::string text = readFile(file);
-    ReplayRun run = tree.run(text);
+    // The changed level changes the run as well.
+    const std::vector<std::string> changed = {"has changed since the recording was made",
+                                              "the replay differs from the recording: "};
+    ReplayRun run = tree.run(text, changed);
     const size_t line =
         std::count(text.begin(), text.begin() + text.find("file levels/level1."), '\n');
     EXPECT_NE(run.errors.find("line " + std::to_string(line + 1) +
@@ -169,7 +172,7 @@ TEST_F(Recording, AChangedFileOrACutIsNamedWithTheLineOfTheRecording) {
     for (int i = 0; i < 3; ++i)
         cut = text.find("\nframe ", cut + 1);
     cut = text.find('\n', cut + 1);
-    run = tree.run(text.substr(0, cut + 1) + "print\n");
+    run = tree.run(text.substr(0, cut + 1) + "print\n", {changed[0], "it was cut short"});
     EXPECT_EQ(run.exitCode, 0);
     ASSERT_EQ(run.prints.size(), 1u);
     EXPECT_EQ(run.prints[0].at("frame"), "3");

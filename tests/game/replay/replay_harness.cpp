@@ -9,6 +9,7 @@
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
@@ -36,6 +37,15 @@ std::vector<PrintedState> parsePrints(const std::string& output) {
     return prints;
 }
 
+std::vector<std::string> nonEmptyLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty())
+            lines.push_back(line);
+    return lines;
+}
+
 std::string twoDecimals(double value) {
     std::ostringstream out;
     out << value;
@@ -51,6 +61,31 @@ double number(const PrintedState& state, const std::string& name) {
         return 0;
     }
     return std::stod(it->second);
+}
+
+double differingShare(const fs::path& a, const fs::path& b, ShotArea area) {
+    SDL_Surface* first = IMG_Load(a.c_str());
+    SDL_Surface* second = IMG_Load(b.c_str());
+    EXPECT_TRUE(first && second) << IMG_GetError();
+    if (!first || !second)
+        return 0;
+    SDL_Surface* x = SDL_ConvertSurfaceFormat(first, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_Surface* y = SDL_ConvertSurfaceFormat(second, SDL_PIXELFORMAT_ARGB8888, 0);
+    long differing = 0;
+    const long total = static_cast<long>(area.x2 - area.x1) * (area.y2 - area.y1);
+    for (int row = area.y1; row < area.y2; ++row) {
+        const auto* p =
+            reinterpret_cast<const Uint32*>(static_cast<Uint8*>(x->pixels) + row * x->pitch);
+        const auto* q =
+            reinterpret_cast<const Uint32*>(static_cast<Uint8*>(y->pixels) + row * y->pitch);
+        for (int col = area.x1; col < area.x2; ++col)
+            differing += p[col] != q[col];
+    }
+    SDL_FreeSurface(first);
+    SDL_FreeSurface(second);
+    SDL_FreeSurface(x);
+    SDL_FreeSurface(y);
+    return static_cast<double>(differing) / total;
 }
 
 ReplayTree::ReplayTree() {
@@ -130,22 +165,34 @@ void ReplayTree::writeMask(int map, const std::vector<Rect>& rects, std::uint32_
     SDL_FreeSurface(surface);
 }
 
-ReplayRun ReplayTree::run(const std::string& script) {
+ReplayRun ReplayTree::run(const std::string& script,
+                          const std::vector<std::string>& expectedNotices) {
     ReplayRun result;
     const auto parsed = parseReplayScript(script, "test script");
     EXPECT_TRUE(parsed) << parsed.message();
     if (!parsed)
         return result;
     std::ostringstream out, err;
+    testing::internal::CaptureStderr();
     result.exitCode = runReplay(root_, parsed.value(), out, err);
+    result.notices = nonEmptyLines(testing::internal::GetCapturedStderr());
     result.output = out.str();
     result.errors = err.str();
     result.prints = parsePrints(result.output);
+    for (const std::string& line : nonEmptyLines(result.errors))
+        result.notices.push_back(line);
+    for (const std::string& line : result.notices) {
+        const bool expected =
+            std::any_of(expectedNotices.begin(), expectedNotices.end(),
+                        [&line](const std::string& part) { return line.find(part) != line.npos; });
+        EXPECT_TRUE(expected) << "unexpected notice: " << line;
+    }
     return result;
 }
 
-ReplayRun ReplayTest::play(const std::string& script) {
-    ReplayRun run = tree.run(script);
+ReplayRun ReplayTest::play(const std::string& script,
+                           const std::vector<std::string>& expectedNotices) {
+    ReplayRun run = tree.run(script, expectedNotices);
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     return run;
 }

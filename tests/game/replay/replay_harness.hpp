@@ -32,6 +32,7 @@ struct ReplayRun {
     int exitCode = 0;
     std::string output;
     std::string errors;
+    std::vector<std::string> notices; // every line the game wrote to standard error
     std::vector<PrintedState> prints;
 };
 
@@ -57,7 +58,9 @@ class ReplayTree {
     };
     void writeMask(int map, const std::vector<Rect>& rects, std::uint32_t ground = 0xFF00FF00u);
 
-    ReplayRun run(const std::string& script);
+    // Runs the script. Every notice or error line must contain one of `expectedNotices`; any
+    // other fails the test, so a fault the game only reports cannot pass unseen.
+    ReplayRun run(const std::string& script, const std::vector<std::string>& expectedNotices = {});
 
   private:
     std::filesystem::path root_;
@@ -68,10 +71,18 @@ inline constexpr std::uint32_t kOpen = 0xFFFFFF00u;
 
 double number(const PrintedState& state, const std::string& name);
 
+// Share of the pixels of an area (x1, y1 to x2, y2, the ends excluded) that differ between two
+// shots; the whole frame unless an area is given.
+struct ShotArea {
+    int x1 = 0, y1 = 0, x2 = 1024, y2 = 768;
+};
+double differingShare(const std::filesystem::path& a, const std::filesystem::path& b,
+                      ShotArea area = {});
+
 // A fresh tree and a level to write; each run must end cleanly.
 class ReplayTest : public ::testing::Test {
   protected:
-    ReplayRun play(const std::string& script);
+    ReplayRun play(const std::string& script, const std::vector<std::string>& expectedNotices = {});
     // Open squares above and below the fly on map 5; a wall to its right keeps the pull away.
     void placeFlyBetweenOpenSquares();
 

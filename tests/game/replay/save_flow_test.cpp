@@ -74,6 +74,24 @@ TEST_F(SaveFlow, SavingAfterAWinWritesTheNextLevel) {
     EXPECT_EQ(lines[3], run.prints[0].at("displayedScore"));
 }
 
+TEST_F(SaveFlow, TheProgressSavedScreenSpeaksTheGamesLanguage) {
+    tree.writeLevel(1, level);
+    // A won level saved; the screen's choice picture is the only thing the language changes.
+    auto savedScreen = [this](const std::string& language) {
+        tree.setOptionLine(3, "GameLanguage:" + language);
+        const fs::path shot = tree.root() / (language + ".png");
+        const ReplayRun run = play("down up\nstep 30\nup up\nstep 120\n"
+                                   "tap down\nstep 1\ntap enter\nstep 80\nprint\nshot " +
+                                   shot.string() + "\n");
+        EXPECT_EQ(run.prints.at(0).at("endScreenKind"), "2");
+        return shot;
+    };
+    const fs::path czech = savedScreen("cz");
+    const fs::path english = savedScreen("en");
+    EXPECT_GT(differingShare(czech, english, {50, 538, 202, 718}), 0.05);
+    EXPECT_EQ(differingShare(czech, english, {300, 0, 1024, 768}), 0.0);
+}
+
 TEST_F(SaveFlow, ContinueDoesNothingWithoutSavingOrWithoutAReadableSave) {
     tree.setOptionLine(10, "GamePosition:50");
     tree.writeLevel(5, level);
@@ -83,10 +101,13 @@ TEST_F(SaveFlow, ContinueDoesNothingWithoutSavingOrWithoutAReadableSave) {
 
     tree.setOptionLine(7, "Save:Yes");
     fs::remove(saveFile());
-    EXPECT_EQ(play(std::string(kContinue) + "print\n").prints.at(0).at("screenState"), "50");
+    EXPECT_EQ(play(std::string(kContinue) + "print\n", {"save/save.txt: file not found"})
+                  .prints.at(0)
+                  .at("screenState"),
+              "50");
 
     writeSave({"5", "sixty", "2", "1234"});
-    const ReplayRun broken = play(std::string(kContinue) + "print\n");
+    const ReplayRun broken = play(std::string(kContinue) + "print\n", {"save/save.txt: line 2"});
     EXPECT_EQ(broken.prints.at(0).at("screenState"), "50");
     EXPECT_EQ(broken.prints.at(0).at("levelNumber"), "1");
 }
@@ -120,7 +141,8 @@ TEST_F(SaveFlow, AnUnwritableSaveFolderIsReportedAndTheRunGoesOn) {
     ASSERT_TRUE(common::writeTextLines(tree.root() / "save", {"not a folder"}));
     const ReplayRun run = play("down up\nstep 30\nup up\nstep 120\n"
                                "tap down\nstep 1\ntap enter\nstep 80\nprint\n"
-                               "tap up\nstep 1\ntap enter\nstep 80\nprint\n");
+                               "tap up\nstep 1\ntap enter\nstep 80\nprint\n",
+                               {"The progress could not be saved"});
     ASSERT_EQ(run.prints.size(), 2u) << run.output;
     // The win screen stays, with the message; continuing still works.
     EXPECT_EQ(run.prints[0].at("screenState"), "300");

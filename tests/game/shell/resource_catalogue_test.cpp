@@ -13,9 +13,9 @@ const CatalogueEntry* find(const std::vector<CatalogueEntry>& entries, const std
     return it == entries.end() ? nullptr : &*it;
 }
 
-TEST(ResourceCatalogue, HoldsThe341PicturesUnderUniqueKeysInLoadOrder) {
+TEST(ResourceCatalogue, HoldsThe342PicturesUnderUniqueKeysInLoadOrder) {
     const auto entries = textureCatalogue();
-    ASSERT_EQ(entries.size(), 341u);
+    ASSERT_EQ(entries.size(), 342u);
     std::set<std::string> keys;
     for (const auto& e : entries) {
         EXPECT_TRUE(keys.insert(e.key).second) << "duplicate key " << e.key;
@@ -24,8 +24,9 @@ TEST(ResourceCatalogue, HoldsThe341PicturesUnderUniqueKeysInLoadOrder) {
     }
     EXPECT_EQ(entries.front().key, "miravlogo1");
     EXPECT_EQ(entries.back().key, "mainmenu_infoback");
-    // 17 sounds and the 341 pictures make the 358 redraws of the loading screen.
-    EXPECT_EQ(entries.size() + 17, 358u);
+    // 17 sounds and the 342 pictures make the 359 redraws of the loading screen.
+    EXPECT_EQ(entries.size() + 17, static_cast<std::size_t>(kLoadingSteps));
+    EXPECT_EQ(kLoadingSteps, 359);
 }
 
 TEST(ResourceCatalogue, SpecialLoadParameters) {
@@ -65,8 +66,8 @@ TEST(ResourceCatalogue, NamesBuiltFromParts) {
     EXPECT_EQ(find(entries, "hornet_m7")->path, "gfx/game/hornet/hornet_m7.dds");
     EXPECT_FALSE(find(entries, "hornet_m8"));
     EXPECT_EQ(find(entries, "mainmenu_en03_02_17")->path, "gfx/menu/en/mm_03_02_17.dds");
-    // Only the Czech progress-saved overlay exists.
-    EXPECT_FALSE(find(entries, "gamescreen_save_en_s1"));
+    // The progress-saved choice in both languages.
+    EXPECT_EQ(find(entries, "gamescreen_save_en_s1")->path, "gfx/game/screens/save_en_s1.dds");
 }
 
 TEST(ResourceCatalogue, BackRowsShareTheBackPicture) {
