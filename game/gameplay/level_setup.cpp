@@ -52,15 +52,8 @@ void applyLevel(GameState& s, const common::PlayLevel& level) {
     }
 }
 
-} // namespace
-
-std::filesystem::path levelPath(const GameState& s, const std::filesystem::path& root) {
-    return s.userLevel ? common::levelFilePath(root, s.levelNumber - 16, true)
-                       : common::levelFilePath(root, s.levelNumber, false);
-}
-
-bool loadLevel(GameState& s, const std::filesystem::path& root) {
-    auto read = common::readLevelFileForPlay(levelPath(s, root));
+bool loadLevelFile(GameState& s, const std::filesystem::path& file) {
+    auto read = common::readLevelFileForPlay(file);
     if (!read) {
         s.levelLoadFailed = true;
         s.levelError = read.message();
@@ -70,8 +63,19 @@ bool loadLevel(GameState& s, const std::filesystem::path& root) {
     return true;
 }
 
+} // namespace
+
+std::filesystem::path levelPath(const GameState& s, const std::filesystem::path& root) {
+    return s.userLevel ? common::levelFilePath(root, s.levelNumber - 16, true)
+                       : common::levelFilePath(root, s.levelNumber, false);
+}
+
+bool loadLevel(GameState& s, const std::filesystem::path& root) {
+    return loadLevelFile(s, levelPath(s, root));
+}
+
 bool loadLevel(GameState& s) {
-    return loadLevel(s, {});
+    return loadLevelFile(s, s.files.readPath(levelPath(s)));
 }
 
 } // namespace gameplay

@@ -102,7 +102,7 @@ void printReplayState(const GameState& s, long long frame, std::ostream& out) {
 }
 
 int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand>& script,
-              std::ostream& out, std::ostream& err) {
+              std::ostream& out, std::ostream& err, const std::filesystem::path& userFolder) {
     std::error_code ec;
     const std::filesystem::path absoluteRoot = std::filesystem::absolute(root, ec);
     WorkingDirectory workingDirectory(absoluteRoot, ec);
@@ -114,6 +114,7 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
     GameState state;
     StartupSettings settings;
     settings.root = absoluteRoot;
+    settings.userFolder = userFolder;
     settings.headless = true;
     settings.audioOutput = audio::Output::Buffer;
     settings.scriptedFrameMs = kDefaultFrameMs;

@@ -12,8 +12,9 @@
 struct GameState;
 
 struct StartupSettings {
-    std::filesystem::path root; // installation root; the caller made it the working directory
-    bool headless = false;      // draw off screen whatever the options file says
+    std::filesystem::path root;       // installation root; the caller made it the working directory
+    std::filesystem::path userFolder; // the user's own files in the system layout, else empty
+    bool headless = false;            // draw off screen whatever the options file says
     audio::Output audioOutput = audio::Output::Device;
     std::optional<float> scriptedFrameMs; // fixed milliseconds per frame instead of the clock
 };
