@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 namespace leveleditor {
 
@@ -11,6 +12,10 @@ namespace leveleditor {
 // parent; installed system-wide, it reads the data folder and keeps the user's files in the
 // user folder.
 struct EditorPaths {
+    explicit EditorPaths(std::filesystem::path folder,
+                         std::optional<common::FileLayout> system = std::nullopt)
+        : programFolder(std::move(folder)), installed(std::move(system)) {}
+
     std::filesystem::path programFolder;
     std::optional<common::FileLayout> installed; // the system layout, when it is one
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 namespace optionseditor {
 
@@ -11,6 +12,10 @@ namespace optionseditor {
 // other folders through its parent; installed system-wide, it keeps the user's files in the
 // user folder.
 struct EditorPaths {
+    explicit EditorPaths(std::filesystem::path folder,
+                         std::optional<common::FileLayout> system = std::nullopt)
+        : programFolder(std::move(folder)), installed(std::move(system)) {}
+
     std::filesystem::path programFolder;
     std::optional<common::FileLayout> installed; // the system layout, when it is one
 

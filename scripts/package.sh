@@ -59,6 +59,7 @@ Description: arcade game: steer a fly over painted maps and collect bubbles
  of your own, an options editor (brimzel-options) and brimzel-replay, which
  replays a scripted run headless, frame for frame.
 CONTROL
+(cd "$stage" && find usr -type f -print0 | sort -z | xargs -0 md5sum) >"$stage/DEBIAN/md5sums"
 deb="$out/brimzel_${version}_${arch}.deb"
 dpkg-deb --root-owner-group --build "$stage" "$deb"
 

@@ -44,27 +44,28 @@ replay() {
 userA="$scratch/xdgA/brimzel"
 userB="$scratch/homeB/.local/share/brimzel"
 
-# First start of each user: the folder is made and seeded; F12 ends the game and writes options.
-replay "$scratch/homeA" "$scratch/xdgA" 'step 5\ntap f12\nstep 5\n' >/dev/null
-replay "$scratch/homeB" "" 'step 5\ntap f12\nstep 5\n' >/dev/null
-[ -z "$(ls -A "$scratch/homeA")" ] || fail "user A's home was written though XDG_DATA_HOME is set"
-for user in "$userA" "$userB"; do
-    for folder in bin highscore save screenshots levels/user options; do
-        [ -d "$user/$folder" ] || fail "$user/$folder was not made"
-    done
-    for table in "$data"/highscore/default/*.fly; do
-        cmp -s "$table" "$user/highscore/$(basename "$table")" || fail "$table was not seeded"
-    done
-    [ -f "$user/bin/Brimzel.ini" ] || fail "no options file in $user"
-done
-
-# User A's own choices: start at the menu, and a bubble-match table of level 1 any score beats.
-sed -i 's/^GamePosition:.*\r$/GamePosition:50\r/' "$userA/bin/Brimzel.ini"
+# User A comes with files of their own: options that start at the menu and a bubble-match
+# table of level 1 that any score beats. The first start keeps them and seeds the rest.
+mkdir -p "$userA/bin" "$userA/highscore"
+sed 's/^GamePosition:.*\r$/GamePosition:50\r/' "$data/bin/Brimzel.ini" >"$userA/bin/Brimzel.ini"
 printf 'low\r\n-1\r\nlow\r\n-1\r\nlow\r\n-1\r\nlow\r\n-1\r\n' >"$userA/highscore/highscore_2_1.fly"
+# User B starts fresh; F12 ends the game, which writes the options.
+replay "$scratch/homeB" "" 'step 5\ntap f12\nstep 5\n' >/dev/null
+for folder in bin highscore save screenshots levels/user options; do
+    [ -d "$userB/$folder" ] || fail "$userB/$folder was not made"
+done
+for table in "$data"/highscore/default/*.fly; do
+    cmp -s "$table" "$userB/highscore/$(basename "$table")" || fail "$table was not seeded"
+done
+[ -f "$userB/bin/Brimzel.ini" ] || fail "B's options were not seeded"
+
 # Bubble match on level 1 until the clock or the insects end it, then "AB" in first place.
 replay "$scratch/homeA" "$scratch/xdgA" \
-    'step 5\ntap enter\nstep 40\ntap down\nstep 1\ntap enter\nstep 40\ntap down\nstep 1\ntap down\nstep 1\ntap enter\nstep 80\ntap space\nstep 80\nframe_ms 250\nstep 2000\nframe_ms 16\nprint\ntap enter\nstep 1\ntap right\nstep 1\ntap enter\nstep 1\ntap up\nstep 1\ntap right\nstep 1\ntap right\nstep 1\ntap enter\nstep 80\ntap s\nstep 2\ntap f12\nstep 5\n' \
+    'step 5\ntap enter\nstep 40\ntap down\nstep 1\ntap enter\nstep 40\ntap down\nstep 1\ntap down\nstep 1\ntap enter\nstep 80\ntap space\nstep 80\nframe-ms 200\nstep 700\nframe-ms 16\nprint\ntap enter\nstep 1\ntap right\nstep 1\ntap enter\nstep 1\ntap up\nstep 1\ntap right\nstep 1\ntap right\nstep 1\ntap enter\nstep 80\ntap s\nstep 2\ntap f12\nstep 5\n' \
     >"$scratch/out"
+[ ! -e "$scratch/homeA" ] || fail "user A's home was written though XDG_DATA_HOME is set"
+cmp -s "$data/highscore/default/highscore_1.fly" "$userA/highscore/highscore_1.fly" ||
+    fail "A's missing tables were not seeded"
 grep -qx "screenState 501" "$scratch/out" || fail "the bubble match did not end in name entry: $(cat "$scratch/out" | head -40)"
 head -1 "$userA/highscore/highscore_2_1.fly" | grep -q "^AB" || fail "A's score was not written"
 grep -q "^GamePosition:50" "$userA/bin/Brimzel.ini" || fail "A's options were not kept"
