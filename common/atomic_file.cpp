@@ -29,9 +29,10 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-} // namespace
-
-Status replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+// Writes the bytes to a new private temporary file beside `path`, flushed to disk; returns
+// its name.
+Result<std::string> writeTemporaryBeside(const std::filesystem::path& path,
+                                         std::string_view bytes) {
     const std::filesystem::path folder =
         path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
     std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
@@ -53,18 +54,57 @@ Status replaceFileAtomically(const std::filesystem::path& path, std::string_view
         ::unlink(pattern.c_str());
         return error;
     }
+    return pattern;
+}
+
+void syncFolderOf(const std::filesystem::path& path) {
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
+    }
+}
+
+} // namespace
+
+Status replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    const auto temporary = writeTemporaryBeside(path, bytes);
+    if (!temporary) {
+        return temporary.error();
+    }
+    const std::string& pattern = temporary.value();
     if (::rename(pattern.c_str(), path.c_str()) != 0) {
         const Error error = writeError(path, "renaming");
         ::unlink(pattern.c_str());
         return error;
     }
     // Make the rename itself durable; failing here loses nothing already visible.
-    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
-    }
+    syncFolderOf(path);
     return {};
+}
+
+Result<bool> createFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    const auto temporary = writeTemporaryBeside(path, bytes);
+    if (!temporary) {
+        return temporary.error();
+    }
+    const std::string& pattern = temporary.value();
+    // A hard link never replaces a file: of two writers racing, one makes it and the other
+    // finds it there.
+    const bool made = ::link(pattern.c_str(), path.c_str()) == 0;
+    const int linkErrno = errno;
+    ::unlink(pattern.c_str());
+    if (!made) {
+        if (linkErrno == EEXIST) {
+            return false;
+        }
+        errno = linkErrno;
+        return writeError(path, "linking");
+    }
+    syncFolderOf(path);
+    return true;
 }
 
 } // namespace common

@@ -1,3 +1,4 @@
+#include "common/command_line.hpp"
 #include "leveleditor/main_window.hpp"
 #include "leveleditor/qt_dialogs.hpp"
 
@@ -7,8 +8,33 @@
 #include <QTranslator>
 
 #include <cstdlib>
+#include <iostream>
+
+namespace {
+
+std::string usage(const common::FileLayout& layout) {
+    return common::formatUsage(
+        {"brimzel-leveleditor [--help] [--version]",
+         "The Brimzel level editor: place the fly and up to ten enemies on a map and save up to\n"
+         "sixteen user levels for the game.",
+         "gfx/, levels/user/, bin/Brimzel.ini",
+         "levels/user/level1.lev .. level16.lev, bin/Brimzel.ini (line 9)"},
+        layout);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    const std::filesystem::path programFolder = common::programFolder(argv[0]);
+    const common::FileLayout layout = common::findLayout(programFolder);
+    const auto line = common::parseCommandLine(
+        argc, argv, {}, 0, 0, [&] { return usage(layout); }, std::cout, std::cerr);
+    if (line.exitCode)
+        return *line.exitCode;
+    if (const auto seeded = common::seedUserFolder(layout); !seeded) {
+        std::cerr << "Brimzel-Leveleditor: " << seeded.message() << '\n';
+        return 1;
+    }
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Brimzel-Leveleditor"));
     // Yes, No and Cancel and the file dialog in the desktop's language when Qt has it.
@@ -19,7 +45,9 @@ int main(int argc, char* argv[]) {
     }
     leveleditor::QtDialogs dialogs;
     leveleditor::MainWindow window(
-        leveleditor::EditorPaths{QApplication::applicationDirPath().toStdString()}, dialogs);
+        leveleditor::EditorPaths{programFolder,
+                                 layout.isSystem() ? std::optional(layout) : std::nullopt},
+        dialogs);
     window.show();
     if (!window.start()) {
         return EXIT_FAILURE;

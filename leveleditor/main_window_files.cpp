@@ -61,7 +61,7 @@ void MainWindow::inform(Text id) {
 }
 
 QString MainWindow::rootRelative(const std::filesystem::path& file) const {
-    return QString::fromStdString(file.lexically_relative(paths_.root()).string());
+    return QString::fromStdString(file.lexically_relative(paths_.userRoot()).string());
 }
 
 void MainWindow::readOptions() {

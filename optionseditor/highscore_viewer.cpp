@@ -21,8 +21,8 @@ constexpr int kLevelCount = 17; // sixteen built-in levels and the user level
 
 } // namespace
 
-HighscoreViewer::HighscoreViewer(std::filesystem::path root, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), root_(std::move(root)), dialogs_(dialogs) {
+HighscoreViewer::HighscoreViewer(common::FileLayout files, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), files_(std::move(files)), dialogs_(dialogs) {
     gameModeLabel_ = new QLabel(this);
     gameModeLabel_->setObjectName("Label1");
     gameModeList_ = new QComboBox(this);
@@ -112,7 +112,7 @@ void HighscoreViewer::showViewer(Language placeLanguage, Language messageLanguag
 std::filesystem::path HighscoreViewer::tablePath() const {
     const int mode = gameModeList_->currentIndex() + 1;
     const int level = levelList_->currentIndex() + 1;
-    return common::highscoreFilePath(root_, mode, level, level == kLevelCount);
+    return files_.writePath(common::highscoreFilePath("", mode, level, level == kLevelCount));
 }
 
 void HighscoreViewer::closeEvent(QCloseEvent* event) {
@@ -150,7 +150,7 @@ void HighscoreViewer::setAsDefault() {
     const int mode = gameModeList_->currentIndex() + 1;
     const int level = levelList_->currentIndex() + 1;
     const auto defaultPath =
-        common::defaultHighscoreFilePath(root_, mode, level, level == kLevelCount);
+        files_.readPath(common::defaultHighscoreFilePath("", mode, level, level == kLevelCount));
     const common::Status restored = common::restoreDefaultHighscoreFile(defaultPath, tablePath());
     if (!restored) {
         // The table file is untouched; what it shows still holds.

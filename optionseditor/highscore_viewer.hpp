@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/file_layout.hpp"
 #include "optionseditor/editor_texts.hpp"
 
 #include <QWidget>
@@ -21,7 +22,7 @@ class Dialogs;
 class HighscoreViewer : public QWidget {
     Q_OBJECT
   public:
-    HighscoreViewer(std::filesystem::path root, Dialogs& dialogs, QWidget* parent = nullptr);
+    HighscoreViewer(common::FileLayout files, Dialogs& dialogs, QWidget* parent = nullptr);
 
     void applyCaptions(Language language);
 
@@ -29,7 +30,7 @@ class HighscoreViewer : public QWidget {
     // notices in messageLanguage.
     void showViewer(Language placeLanguage, Language messageLanguage);
 
-    // The table the lists name, below root/highscore.
+    // The table the lists name, the user's own below highscore/.
     std::filesystem::path tablePath() const;
 
   signals:
@@ -46,7 +47,7 @@ class HighscoreViewer : public QWidget {
     void clearTable();
     const EditorTexts& messages() const { return editorTexts(messageLanguage_); }
 
-    std::filesystem::path root_;
+    common::FileLayout files_;
     Dialogs& dialogs_;
     Language placeLanguage_ = Language::czech;
     Language messageLanguage_ = Language::czech;

@@ -1,3 +1,4 @@
+#include "common/command_line.hpp"
 #include "optionseditor/main_window.hpp"
 #include "optionseditor/qt_dialogs.hpp"
 
@@ -6,7 +7,33 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <iostream>
+
+namespace {
+
+std::string usage(const common::FileLayout& layout) {
+    return common::formatUsage({"brimzel-options [--help] [--version]",
+                                "The Brimzel options editor: change the game's settings, look at "
+                                "its high-score tables and\n"
+                                "put their default copies back.",
+                                "bin/Brimzel.ini, options/, highscore/, highscore/default/",
+                                "bin/Brimzel.ini, options/, highscore/"},
+                               layout);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    const std::filesystem::path programFolder = common::programFolder(argv[0]);
+    const common::FileLayout layout = common::findLayout(programFolder);
+    const auto line = common::parseCommandLine(
+        argc, argv, {}, 0, 0, [&] { return usage(layout); }, std::cout, std::cerr);
+    if (line.exitCode)
+        return *line.exitCode;
+    if (const auto seeded = common::seedUserFolder(layout); !seeded) {
+        std::cerr << "Brimzel-Options: " << seeded.message() << '\n';
+        return 1;
+    }
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Brimzel-Options"));
     // Yes, No and Cancel of the message boxes in the desktop's language when Qt has it.
@@ -17,7 +44,9 @@ int main(int argc, char* argv[]) {
     }
     optionseditor::QtDialogs dialogs;
     optionseditor::MainWindow window(
-        optionseditor::EditorPaths{QApplication::applicationDirPath().toStdString()}, dialogs);
+        optionseditor::EditorPaths{programFolder,
+                                   layout.isSystem() ? std::optional(layout) : std::nullopt},
+        dialogs);
     window.show();
     window.start();
     return app.exec();

@@ -79,7 +79,7 @@ MainWindow::MainWindow(EditorPaths paths, Dialogs& dialogs, QWidget* parent)
     buildMenus();
     QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize); // fits either language
 
-    viewer_ = std::make_unique<HighscoreViewer>(paths_.root(), dialogs_);
+    viewer_ = std::make_unique<HighscoreViewer>(paths_.files(), dialogs_);
     connect(viewer_.get(), &HighscoreViewer::closed, this, [this] { setEnabled(true); });
     about_ = std::make_unique<AboutWindow>();
     connect(about_.get(), &AboutWindow::closed, this, [this] { setEnabled(true); });

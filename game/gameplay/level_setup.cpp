@@ -75,8 +75,9 @@ std::string levelFileNotice(const std::string& language, const std::filesystem::
     }
 }
 
-bool loadLevel(GameState& s, const std::filesystem::path& root) {
-    const std::filesystem::path path = levelPath(s, root);
+namespace {
+
+bool loadLevelFile(GameState& s, const std::filesystem::path& path) {
     auto read = common::readLevelFileForPlay(path);
     if (!read) {
         s.levelLoadFailed = true;
@@ -87,8 +88,14 @@ bool loadLevel(GameState& s, const std::filesystem::path& root) {
     return true;
 }
 
+} // namespace
+
+bool loadLevel(GameState& s, const std::filesystem::path& root) {
+    return loadLevelFile(s, levelPath(s, root));
+}
+
 bool loadLevel(GameState& s) {
-    return loadLevel(s, {});
+    return loadLevelFile(s, s.files.readPath(levelPath(s)));
 }
 
 } // namespace gameplay

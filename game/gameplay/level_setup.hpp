@@ -20,8 +20,8 @@ std::filesystem::path levelPath(const GameState& state, const std::filesystem::p
 std::string levelFileNotice(const std::string& language, const std::filesystem::path& path,
                             const common::Error& error);
 
-// Reads the level file of levelNumber relative to the working directory (the installation
-// root) and applies it. A missing or malformed file changes nothing of the level: it sets
+// Reads the level file of levelNumber (the user's copy wins, see GameState::files) and
+// applies it. A missing or malformed file changes nothing of the level: it sets
 // levelLoadFailed and levelError (naming the file, the line and what was expected) and returns
 // false, for the caller to report and return to the main menu.
 bool loadLevel(GameState& state);

@@ -52,7 +52,9 @@ void finishLeaving(GameState& state) {
 
 std::filesystem::path currentHighscorePath(const GameState& state) {
     const bool user = state.gameMode != 1 && (state.userLevel || state.levelNumber > 16);
-    return common::highscoreFilePath("", state.gameMode, state.levelNumber, user);
+    // The user's own table: every start seeds the missing ones from the defaults.
+    return state.files.writePath(
+        common::highscoreFilePath("", state.gameMode, state.levelNumber, user));
 }
 
 bool loadHighscoreTable(GameState& state) {

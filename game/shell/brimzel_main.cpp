@@ -1,6 +1,7 @@
-// Brimzel: the game. It runs from its installation tree: the folder above its own is the
-// working directory, so it starts the same from a launcher or any shell folder.
-//   Brimzel --record FILE   also writes the run as a replay script to FILE
+// Brimzel: the game. It runs from its installation: the data folder is the working directory,
+// so it starts the same from a launcher or any shell folder.
+//   brimzel --record FILE   also writes the run as a replay script to FILE
+#include "common/command_line.hpp"
 #include "game/shell/crash_replay.hpp"
 #include "game/shell/frame_loop.hpp"
 #include "game/shell/game_state.hpp"
@@ -9,61 +10,58 @@
 #include "game/shell/startup.hpp"
 
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <filesystem>
+#include <iostream>
 #include <random>
 #include <system_error>
 
 namespace {
 
-std::filesystem::path installationRoot(const char* argv0) {
-    std::error_code ec;
-    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        program = std::filesystem::absolute(argv0, ec);
-    return program.parent_path().parent_path();
-}
-
-struct GameArguments {
-    std::filesystem::path recordFile; // empty: not asked
-    bool ok = true;
-};
-
-// Taken before the working directory changes, so a relative file is the shell's.
-GameArguments readArguments(int argc, char** argv) {
-    GameArguments arguments;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--record") == 0 && i + 1 < argc) {
-            std::error_code ec;
-            arguments.recordFile = std::filesystem::absolute(argv[++i], ec);
-        } else {
-            std::fprintf(stderr, "Brimzel: unknown argument %s\nusage: Brimzel [--record FILE]\n",
-                         argv[i]);
-            arguments.ok = false;
-        }
-    }
-    return arguments;
+std::string usage(const common::FileLayout& layout) {
+    return common::formatUsage(
+        {"brimzel [--help] [--version] [--record FILE]",
+         "Brimzel, an arcade game: steer a fly with the arrow keys, collect bubbles, keep clear\n"
+         "of the insects and race the clock. F12 ends the game, S saves a screenshot.\n"
+         "--record FILE writes the run as a replay script for brimzel-replay.",
+         "gfx/, sound/, levels/, levels/user/, bin/Brimzel.ini, highscore/, save/save.txt",
+         "bin/Brimzel.ini, highscore/, save/save.txt, screenshots/ (and crash replays there)"},
+        layout);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const GameArguments arguments = readArguments(argc, argv);
-    if (!arguments.ok)
-        return 2;
-    const std::filesystem::path root = installationRoot(argv[0]);
+    const common::FileLayout layout = common::findLayout(common::programFolder(argv[0]));
+    const auto line = common::parseCommandLine(
+        argc, argv, {{"--record", true}}, 0, 0, [&] { return usage(layout); }, std::cout,
+        std::cerr);
+    if (line.exitCode)
+        return *line.exitCode;
+    // Taken before the working directory changes, so a relative file is the shell's.
+    std::filesystem::path recordFile;
+    if (const auto record = line.options.find("--record"); record != line.options.end()) {
+        std::error_code ec;
+        recordFile = std::filesystem::absolute(record->second, ec);
+    }
+    if (const auto seeded = common::seedUserFolder(layout); !seeded) {
+        reportFatalError(seeded.message(), true);
+        return 1;
+    }
     std::error_code ec;
-    std::filesystem::current_path(root, ec);
+    std::filesystem::current_path(layout.dataFolder, ec);
     if (ec) {
-        reportFatalError(
-            "cannot enter the installation folder " + root.string() + ": " + ec.message(), true);
+        reportFatalError("cannot enter the installation folder " + layout.dataFolder.string() +
+                             ": " + ec.message(),
+                         true);
         return 1;
     }
 
     GameState state;
     StartupSettings settings;
-    settings.root = root;
+    settings.root = layout.dataFolder;
+    if (layout.isSystem())
+        settings.userFolder = layout.userFolder;
     settings.seed = std::random_device{}();
     if (const auto started = startGame(state, settings); !started) {
         reportFatalError(started.message(), true);
@@ -71,11 +69,12 @@ int main(int argc, char** argv) {
     }
     // Every session is kept in memory for the crash replay; a file only when asked.
     SessionRecording recording;
-    if (const auto recorded = startRecording(recording, state, settings.seed, arguments.recordFile);
+    if (const auto recorded = startRecording(recording, state, settings.seed, recordFile);
         !recorded) {
         reportFatalError(recorded.message(), true);
         return 1;
     }
+    setCrashReplayFolder(state.files.writePath("screenshots").string());
     writeCrashReplayOnFatalSignals(recording);
     try {
         while (state.bLoop)
@@ -90,7 +89,7 @@ int main(int argc, char** argv) {
     const bool recordingWritten = finishRecording(recording, state);
     if (!recordingWritten)
         std::fprintf(stderr, "Brimzel: the recording %s could not be written completely\n",
-                     arguments.recordFile.c_str());
+                     recordFile.c_str());
     shutdownGame(state);
     return 0;
 }

@@ -11,18 +11,21 @@
 
 namespace {
 
-constexpr const char* kFolder = "screenshots";
+// Set once before the handlers are installed; the user's screenshot folder in the system layout.
+char crashFolder[512] = "screenshots";
 constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 
 // A signal handler has no other way to reach the session.
 const SessionRecording* crashRecording = nullptr;
 
 // "screenshots/crash-20261208-124512.replay", in UTC; only async-signal-safe calls.
-void crashPath(char (&path)[64]) {
+void crashPath(char (&path)[600]) {
     const std::time_t now = std::time(nullptr);
     std::tm t{};
     gmtime_r(&now, &t);
-    std::strftime(path, sizeof path, "screenshots/crash-%Y%m%d-%H%M%S.replay", &t);
+    const std::size_t folder = std::strlen(crashFolder);
+    std::memcpy(path, crashFolder, folder);
+    std::strftime(path + folder, sizeof path - folder, "/crash-%Y%m%d-%H%M%S.replay", &t);
 }
 
 bool writeAll(int fd, const char* data, std::size_t size) {
@@ -37,7 +40,7 @@ bool writeAll(int fd, const char* data, std::size_t size) {
 }
 
 bool writeFile(const char* path, const SessionRecording& recording, const char* reason) {
-    ::mkdir(kFolder, 0777);
+    ::mkdir(crashFolder, 0777);
     const int fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)
         return false;
@@ -48,7 +51,7 @@ bool writeFile(const char* path, const SessionRecording& recording, const char* 
 }
 
 void onFatalSignal(int signal) {
-    char path[64];
+    char path[600];
     crashPath(path);
     const char* name = signal == SIGSEGV  ? "segmentation fault"
                        : signal == SIGBUS ? "bus error"
@@ -71,9 +74,14 @@ void onFatalSignal(int signal) {
 } // namespace
 
 std::string writeCrashReplay(const SessionRecording& recording, const std::string& reason) {
-    char path[64];
+    char path[600];
     crashPath(path);
     return writeFile(path, recording, reason.c_str()) ? std::string(path) : std::string();
+}
+
+void setCrashReplayFolder(const std::string& folder) {
+    if (folder.size() < sizeof crashFolder)
+        std::memcpy(crashFolder, folder.c_str(), folder.size() + 1);
 }
 
 void writeCrashReplayOnFatalSignals(const SessionRecording& recording) {

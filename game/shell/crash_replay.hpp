@@ -11,6 +11,9 @@ struct SessionRecording;
 // to the installation root, or an empty string when it could not be written.
 std::string writeCrashReplay(const SessionRecording& recording, const std::string& reason);
 
+// Where crash replays go (default "screenshots", relative to the working directory).
+void setCrashReplayFolder(const std::string& folder);
+
 // From now on a fatal signal (a crash, an abort) writes the crash replay of `recording` and says
 // so on standard error before the program dies as it would have.
 void writeCrashReplayOnFatalSignals(const SessionRecording& recording);

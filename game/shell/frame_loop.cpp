@@ -39,11 +39,13 @@ void handleScreenshotKey(GameState& state) {
         std::fprintf(stderr, "Brimzel: the screenshot counter is at its limit\n");
         return;
     }
-    const std::string path = "screenshots/screenshot" +
-                             std::to_string(static_cast<long long>(state.screenshotCount) + 1) +
-                             ".jpg";
+    const std::string path =
+        state.files
+            .writePath("screenshots/screenshot" +
+                       std::to_string(static_cast<long long>(state.screenshotCount) + 1) + ".jpg")
+            .string();
     std::error_code ignored;
-    std::filesystem::create_directories("screenshots", ignored);
+    std::filesystem::create_directories(state.files.writePath("screenshots"), ignored);
     // The count only moves on for a file that was written.
     if (e.saveScreenshotJpeg(path))
         ++state.screenshotCount;
@@ -160,8 +162,8 @@ bool shutdownGame(GameState& state) {
     values.saveEnabled = state.saveEnabled;
     values.screenshotCount = state.screenshotCount;
     const std::vector<std::string> startLines(state.optionLines.begin(), state.optionLines.end());
-    const auto written =
-        common::writeGameOptionsAtExit(common::optionsFilePath(""), startLines, values);
+    const auto written = common::writeGameOptionsAtExit(
+        state.files.writePath(common::optionsFilePath("")), startLines, values);
     if (!written)
         std::fprintf(stderr, "Brimzel: %s\n", written.message().c_str());
     state.engine.reset();

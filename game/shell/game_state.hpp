@@ -4,6 +4,7 @@
 #pragma once
 
 #include "audio/audio.hpp"
+#include "common/file_layout.hpp"
 #include "engine/engine.hpp"
 
 #include <array>
@@ -53,6 +54,9 @@ struct GameState {
     bool bLoop = false;
     // The one random generator; seeded from the engine clock so a scripted run repeats.
     std::mt19937 rng{0u};
+    // Where the files are, relative to the working directory: tables, options, saved
+    // progress, user levels and screenshots are read through it and written through it.
+    common::FileLayout files;
 
     // ---- Shell ---------------------------------------------------------------------------
     std::int16_t screenState = 0;

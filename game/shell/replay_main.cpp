@@ -1,27 +1,43 @@
-// brimzel-replay [--watch] ROOT SCRIPT: runs the game from the installation tree ROOT with the
-// clock and the keys of SCRIPT (a hand-written script or a recording of a run), and prints what
-// the script asks. Headless and silent; --watch shows it in a window with sound instead.
+// brimzel-replay [--watch] [ROOT] SCRIPT: runs the game with the clock and the keys of SCRIPT (a
+// hand-written script or a recording of a run) and prints what the script asks; from the
+// installation tree ROOT, or without it from the installation this program belongs to, with the
+// user's files as the game has them. Headless and silent; --watch shows it in a window with sound.
+#include "common/command_line.hpp"
 #include "game/shell/replay_runner.hpp"
 #include "game/shell/replay_watch.hpp"
 
-#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
+namespace {
+
+std::string usage(const common::FileLayout& layout) {
+    return common::formatUsage(
+        {"brimzel-replay [--help] [--version] [--watch] [ROOT] SCRIPT",
+         "Runs Brimzel headless and silent with the clock and the keys of SCRIPT (a script or a\n"
+         "recording made with brimzel --record) and prints what it asks, to reproduce a run frame\n"
+         "for frame. ROOT: a portable tree to run instead of this installation. --watch: show the\n"
+         "replay in a window with sound (Space pauses, Right runs faster, Escape stops).",
+         "SCRIPT and what the game reads", "what the game writes, the script's shots"},
+        layout);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    const common::FileLayout layout = common::findLayout(common::programFolder(argv[0]));
+    const auto line = common::parseCommandLine(
+        argc, argv, {{"--watch", false}}, 1, 2, [&] { return usage(layout); }, std::cout,
+        std::cerr);
+    if (line.exitCode)
+        return *line.exitCode;
     ReplayOptions options;
-    const bool watch = argc == 4 && std::strcmp(argv[1], "--watch") == 0;
-    if (argc != 3 && !watch) {
-        std::cerr << "usage: brimzel-replay [--watch] ROOT SCRIPT\n";
-        return 2;
-    }
-    if (watch) {
+    if (line.options.count("--watch")) {
         options.window = true;
         options.beforeFrame = makeReplayWatcher();
     }
-    const char* root = argv[argc - 2];
-    const char* scriptFile = argv[argc - 1];
+    const std::string& scriptFile = line.operands.back();
     std::ifstream file(scriptFile, std::ios::binary);
     if (!file) {
         std::cerr << "brimzel-replay: cannot read " << scriptFile << '\n';
@@ -35,5 +51,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     options.scriptName = scriptFile;
-    return runReplay(root, script.value(), std::cout, std::cerr, options);
+    if (line.operands.size() == 2)
+        return runReplay(line.operands.front(), script.value(), std::cout, std::cerr, options);
+    if (const auto seeded = common::seedUserFolder(layout); !seeded) {
+        std::cerr << "brimzel-replay: " << seeded.message() << '\n';
+        return 1;
+    }
+    if (layout.isSystem())
+        options.userFolder = layout.userFolder;
+    return runReplay(layout.dataFolder, script.value(), std::cout, std::cerr, options);
 }

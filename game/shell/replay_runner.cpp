@@ -167,6 +167,7 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
     GameState state;
     StartupSettings settings;
     settings.root = absoluteRoot;
+    settings.userFolder = options.userFolder;
     settings.headless = !options.window;
     settings.windowed = options.window;
     settings.audioOutput = options.window ? audio::Output::Device : audio::Output::Buffer;

@@ -18,6 +18,7 @@ struct ReplayOptions {
     bool window = false; // a window and the sound device instead of off screen and silent
     // Called before every frame; returning false stops the replay (a watcher's pace and keys).
     std::function<bool(GameState&)> beforeFrame;
+    std::filesystem::path userFolder; // the user's files of the system layout, else empty
 };
 
 // Prints the state as `name value` lines, then `frame N`.

@@ -22,7 +22,8 @@ bool saveProgressFromEndScreen(GameState& state) {
     progress.energy = state.energy;
     progress.lives = state.lives;
     progress.displayedScore = state.displayedScore;
-    const auto written = common::SaveProgress(common::saveFilePath(""), progress);
+    const auto written =
+        common::SaveProgress(state.files.writePath(common::saveFilePath("")), progress);
     if (!written) {
         showNotice(state, (state.language == "cz" ? "Postup se nepodařilo uložit: "
                                                   : "The progress could not be saved: ") +
@@ -33,7 +34,7 @@ bool saveProgressFromEndScreen(GameState& state) {
 }
 
 bool continueSavedGame(GameState& state) {
-    const auto saved = common::LoadProgress(common::saveFilePath(""));
+    const auto saved = common::LoadProgress(state.files.readPath(common::saveFilePath("")));
     if (!saved) {
         // Nothing to continue: the menu stays as it is.
         std::fprintf(stderr, "Brimzel: %s\n", saved.message().c_str());

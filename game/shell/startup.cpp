@@ -69,8 +69,11 @@ common::Status startGame(GameState& state, const StartupSettings& settings) {
     // The options come first: they choose the display, and a missing file ends the program
     // before any window opens.
     // Named with the full path in errors, so the player knows which file to mend.
+    state.files = settings.userFolder.empty() ? common::portableLayout({})
+                                              : common::FileLayout{{}, settings.userFolder, {}};
     const auto options = common::readGameOptions(
-        common::optionsFilePath(std::filesystem::absolute(settings.root).lexically_normal()));
+        std::filesystem::absolute(state.files.readPath(common::optionsFilePath("")))
+            .lexically_normal());
     if (!options)
         return options.error();
 

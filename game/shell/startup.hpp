@@ -18,9 +18,10 @@ struct ClockReading {
 };
 
 struct StartupSettings {
-    std::filesystem::path root; // installation root; the caller made it the working directory
-    bool headless = false;      // draw off screen whatever the options file says
-    bool windowed = false;      // a window even where the options file asks for full screen
+    std::filesystem::path root;       // installation root; the caller made it the working directory
+    std::filesystem::path userFolder; // the user's own files in the system layout, else empty
+    bool headless = false;            // draw off screen whatever the options file says
+    bool windowed = false;            // a window even where the options file asks for full screen
     audio::Output audioOutput = audio::Output::Device;
     std::optional<float> scriptedFrameMs; // fixed milliseconds per frame instead of the clock
     std::uint32_t seed = 0;               // the random generator's start value
