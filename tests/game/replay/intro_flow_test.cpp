@@ -20,11 +20,11 @@ class IntroFlow : public ::testing::Test {
 };
 
 TEST_F(IntroFlow, EveryLoadingCountTakesAScriptedFrameShownOrNot) {
-    // However many of its 358 frames the machine had time to show, the scripted clock counts
+    // However many of its 359 frames the machine had time to show, the scripted clock counts
     // them all (16 ms each), so a run's ticks and random draws never depend on the machine.
     const ReplayRun run = play("print\n");
     ASSERT_EQ(run.prints.size(), 1u) << run.output;
-    EXPECT_EQ(run.prints[0].at("tick"), "5728");
+    EXPECT_EQ(run.prints[0].at("tick"), "5744");
 }
 
 TEST_F(IntroFlow, TheLoadingScreenCannotBeSkippedButTheLogosCan) {
