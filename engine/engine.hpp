@@ -156,12 +156,19 @@ class Engine {
     // The last presented frame.
     virtual bool saveScreenshotJpeg(const std::string& path) = 0;
     virtual bool savePng(const std::string& path) = 0;
+    // What the screen shows of the game: the window's own picture at the window's size on the
+    // window back end (read from the X server), the last presented frame on the others.
+    virtual bool saveShownPng(const std::string& path) { return savePng(path); }
     // The last presented frame as 0xAARRGGBB rows of canvas width; null on the window back end.
     // The surface back end keeps it aside (a host may paint it at any time); on the headless back
     // end it stays valid until drawing of the next frame begins.
     virtual const std::uint32_t* framePixels() const = 0;
 
-    // Input. pumpEvents() runs once per frame and returns false once the user asked to close.
+    // Input. pumpEvents() runs once at the start of each frame and returns false once the user
+    // asked to close. It fixes what the frame reads of keys and buttons: each takes at most one
+    // change per frame, oldest first, so a press and release that both came since the last frame
+    // read down in this frame and up in the next, and no press is lost or doubled. Keys and
+    // buttons set by a script or a host likewise show from the next pumpEvents() on.
     virtual bool pumpEvents() = 0;
     // The next pumpEvents() reports a close, as the window's close box would (replays).
     virtual void requestClose() {}

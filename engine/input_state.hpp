@@ -1,4 +1,5 @@
-// Keyboard and mouse state as the game polls it, fed by SDL events or set by a script or host.
+// What the keyboard and mouse hold at this moment, fed by SDL events or set by a script or host.
+// The game reads them a frame at a time, through the engine's frame switches.
 #pragma once
 
 #include "engine/engine.hpp"
@@ -7,6 +8,8 @@
 #include <array>
 
 namespace engine {
+
+inline constexpr int kMouseButtonCount = 3; // left, right, middle
 
 class InputState {
   public:
@@ -24,7 +27,7 @@ class InputState {
 
   private:
     std::array<bool, kKeyCodeCount> keys_{};
-    std::array<bool, 3> buttons_{};
+    std::array<bool, kMouseButtonCount> buttons_{};
     Point mouse_;
     Point lastQueried_;
 };

@@ -3,6 +3,7 @@
 #include "engine/display.hpp"
 #include "engine/font_resolver.hpp"
 #include "engine/frame_clock.hpp"
+#include "engine/frame_switches.hpp"
 #include "engine/gamepad_devices.hpp"
 #include "engine/gamepad_keys.hpp"
 #include "engine/image_file.hpp"
@@ -285,60 +286,94 @@ class SdlEngine final : public Engine {
         return true;
     }
 
-    bool savePng(const std::string& path) override {
-        Image frame;
-        std::string error;
-        if (!display_->capture(frame, error) || !saveImagePng(frame, path, error)) {
-            error_ = error;
-            return false;
-        }
-        return true;
-    }
+    bool savePng(const std::string& path) override { return savePngOf(false, path); }
+    bool saveShownPng(const std::string& path) override { return savePngOf(true, path); }
 
     const std::uint32_t* framePixels() const override { return display_->framePixels(); }
 
     // Input.
     bool pumpEvents() override {
-        if (!display_->pumpsEvents())
-            return !closeRequested_;
-        SDL_Event e;
-        while (SDL_PollEvent(&e))
-            handleEvent(e);
+        if (display_->pumpsEvents()) {
+            SDL_Event e;
+            while (SDL_PollEvent(&e))
+                handleEvent(e);
+        }
+        frameKeys_.nextFrame();
+        frameButtons_.nextFrame();
         return !closeRequested_;
     }
 
     void requestClose() override { closeRequested_ = true; }
 
     bool keyDown(int keyCode) const override {
-        return input_.keyDown(keyCode) || pads_.keyDown(keyCode);
+        return keyCode >= 0 && frameKeys_.down(std::size_t(keyCode));
     }
-    bool mouseButtonDown(int button) const override { return input_.buttonDown(button); }
+    bool mouseButtonDown(int button) const override {
+        return button >= 0 && frameButtons_.down(std::size_t(button));
+    }
     Point mousePosition() const override { return input_.mousePosition(); }
     Point mouseRelative() override { return input_.takeRelative(); }
-    void setKey(int keyCode, bool down) override { input_.setKey(keyCode, down); }
+    void setKey(int keyCode, bool down) override {
+        input_.setKey(keyCode, down);
+        keyChanged(keyCode);
+    }
     void setMouse(Point position, bool leftDown) override {
         input_.setMouse(position);
-        input_.setButton(0, leftDown);
+        setButton(0, leftDown);
     }
 
     int padCount() const override { return pads_.count(); }
     void setPadButton(int pad, PadButton button, bool down) override {
         pads_.setButton(pad, button, down);
+        padsChanged();
     }
     void setPadAxis(int pad, PadAxis axis, float value) override {
         pads_.setAxis(pad, axis, value);
+        padsChanged();
     }
-    void removePad(int pad) override { pads_.remove(pad); }
+    void removePad(int pad) override {
+        pads_.remove(pad);
+        padsChanged();
+    }
 
     void setFocus(bool focused) override {
         focused_ = focused;
         if (!focused) {
             input_.releaseAll();
             pads_.releaseAll();
+            frameKeys_.releaseAll();
+            frameButtons_.releaseAll();
         }
     }
 
   private:
+    bool savePngOf(bool shown, const std::string& path) {
+        Image frame;
+        std::string error;
+        const bool captured =
+            shown ? display_->captureShown(frame, error) : display_->capture(frame, error);
+        if (!captured || !saveImagePng(frame, path, error)) {
+            error_ = error;
+            return false;
+        }
+        return true;
+    }
+
+    // A key reads down while the keyboard or any pad holds it.
+    void keyChanged(int keyCode) {
+        if (keyCode >= 0)
+            frameKeys_.set(std::size_t(keyCode), input_.keyDown(keyCode) || pads_.keyDown(keyCode));
+    }
+    void padsChanged() {
+        for (int code = 0; code < kKeyCodeCount; ++code)
+            keyChanged(code);
+    }
+    void setButton(int button, bool down) {
+        input_.setButton(button, down);
+        if (button >= 0)
+            frameButtons_.set(std::size_t(button), input_.buttonDown(button));
+    }
+
     std::string resolve(std::string path) const {
         std::replace(path.begin(), path.end(), '\\', '/');
         if (path.empty() || path.front() == '/' || searchDirectory_.empty())
@@ -401,14 +436,16 @@ class SdlEngine final : public Engine {
             setFocus(e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED);
             return;
         }
-        if (devices_ && devices_->handleEvent(e, pads_))
+        if (devices_ && devices_->handleEvent(e, pads_)) {
+            padsChanged();
             return;
+        }
         if (display_->handleEvent(e))
             return;
         switch (e.type) {
         case SDL_KEYDOWN:
         case SDL_KEYUP:
-            input_.setKey(keyCodeFromScancode(e.key.keysym.scancode), e.type == SDL_KEYDOWN);
+            setKey(keyCodeFromScancode(e.key.keysym.scancode), e.type == SDL_KEYDOWN);
             break;
         case SDL_MOUSEMOTION:
             input_.setMouse(display_->toCanvas(e.motion.x, e.motion.y));
@@ -420,7 +457,7 @@ class SdlEngine final : public Engine {
                                : e.button.button == SDL_BUTTON_RIGHT  ? 1
                                : e.button.button == SDL_BUTTON_MIDDLE ? 2
                                                                       : -1;
-            input_.setButton(button, e.type == SDL_MOUSEBUTTONDOWN);
+            setButton(button, e.type == SDL_MOUSEBUTTONDOWN);
             break;
         }
         default:
@@ -434,8 +471,11 @@ class SdlEngine final : public Engine {
     std::vector<FontRecord> fonts_;
     std::unordered_map<std::string, FontId> fontsByKey_;
     FrameClock clock_;
-    InputState input_;
+    InputState input_; // what the keyboard and mouse hold now
     Gamepads pads_;
+    // What the current frame reads: the one place the game polls input from.
+    FrameSwitches frameKeys_{kKeyCodeCount};
+    FrameSwitches frameButtons_{kMouseButtonCount};
     std::unique_ptr<GamepadDevices> devices_; // window back end only
     Fade fade_;
     Color background_ = 0xFF000000u;

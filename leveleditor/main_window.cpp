@@ -280,6 +280,7 @@ void MainWindow::runFrame() {
     if (!running_ || !engine_) {
         return;
     }
+    engine_->pumpEvents(); // the mouse as this frame reads it
     engine_->clear();
     if (document_.level.map == 0) {
         renderer_->drawWithoutMap(engine_->elapsedMs());
@@ -292,7 +293,7 @@ void MainWindow::runFrame() {
     }
     enableSaveAsWhenReady();
     engine_->present();
-    view_->frameDone();
+    view_->update();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -30,7 +30,6 @@ void MapView::paintEvent(QPaintEvent*) {
 }
 
 void MapView::feed(const QPoint& position, bool leftDown) {
-    last_ = position;
     if (engine_ != nullptr) {
         engine_->setMouse({position.x(), position.y()}, leftDown);
     }
@@ -43,8 +42,6 @@ void MapView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     leftHeld_ = true;
-    pressSeen_ = false;
-    releasePending_ = false;
     feed(event->position().toPoint(), true);
     // A handle turns with the movement made while it is held, not with the way to it.
     if (engine_ != nullptr) {
@@ -53,7 +50,7 @@ void MapView::mousePressEvent(QMouseEvent* event) {
 }
 
 void MapView::mouseMoveEvent(QMouseEvent* event) {
-    feed(event->position().toPoint(), leftHeld_ || releasePending_);
+    feed(event->position().toPoint(), leftHeld_);
 }
 
 void MapView::mouseReleaseEvent(QMouseEvent* event) {
@@ -61,21 +58,7 @@ void MapView::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     leftHeld_ = false;
-    if (!pressSeen_) {
-        releasePending_ = true;
-        last_ = event->position().toPoint();
-        return;
-    }
     feed(event->position().toPoint(), false);
-}
-
-void MapView::frameDone() {
-    pressSeen_ = true;
-    if (releasePending_) {
-        releasePending_ = false;
-        feed(last_, false);
-    }
-    update();
 }
 
 } // namespace leveleditor

@@ -7,7 +7,7 @@
 namespace leveleditor {
 
 // `Picture1`: shows the engine's last frame and hands the mouse to the engine, where the frame
-// loop polls it.
+// loop polls it (a click shorter than a frame still reads down for one frame).
 class MapView : public QWidget {
     Q_OBJECT
   public:
@@ -16,9 +16,6 @@ class MapView : public QWidget {
 
     explicit MapView(QWidget* parent = nullptr);
     void setEngine(engine::Engine* engine) { engine_ = engine; }
-
-    // Called after each frame: a click shorter than a frame is seen down for one frame first.
-    void frameDone();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,9 +28,6 @@ class MapView : public QWidget {
 
     engine::Engine* engine_ = nullptr;
     bool leftHeld_ = false;
-    bool pressSeen_ = true;
-    bool releasePending_ = false;
-    QPoint last_;
 };
 
 } // namespace leveleditor

@@ -1,9 +1,10 @@
 // The replay script: one command a line, '#' starts a comment.
 //   frame-ms X    milliseconds per frame from now on (16 at the start)
 //   step N        run N frames
-//   down KEY      KEY held from the next frame on; up KEY: released
+//   down KEY      KEY held from the next frame on; up KEY: released. A down and an up with no
+//                 step between are a tap shorter than a frame: down in the next frame, up after
 //   tap KEY       one frame with KEY held, then released (the release acts in the next frame)
-//   shot FILE     the last presented frame as PNG
+//   shot FILE     the last presented frame as PNG (with --window: the window as shown)
 //   print         the state as `name value` lines, then `frame N`
 //   focus off|on  the window loses or regains the input focus (from the next frame on)
 //   close         the window's close box is pressed (seen by the next frame)

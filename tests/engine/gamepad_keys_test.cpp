@@ -133,11 +133,14 @@ TEST(ScriptedPads, PadsAndKeyboardTogether) {
     // A key held on both lets go only when both have.
     e->setKey(key::Left, true);
     e->setPadButton(0, PadButton::DpadLeft, false);
+    e->pumpEvents();
     EXPECT_TRUE(e->keyDown(key::Left));
     e->setKey(key::Left, false);
+    e->pumpEvents();
     EXPECT_FALSE(e->keyDown(key::Left));
 
     e->removePad(1);
+    e->pumpEvents();
     EXPECT_FALSE(e->keyDown(key::Down));
     EXPECT_EQ(e->padCount(), 1);
 }
@@ -154,6 +157,7 @@ TEST(ScriptedFocus, LosingFocusLetsGoOfKeysAndPads) {
     e->setFocus(true);
     EXPECT_TRUE(e->hasFocus());
     e->setPadButton(0, PadButton::A, true); // pads still work after
+    e->pumpEvents();
     EXPECT_TRUE(e->keyDown(key::Enter));
 }
 

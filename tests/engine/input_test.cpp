@@ -1,6 +1,7 @@
 // Keys by the game's codes, scripted keys and the mouse of the surface back end.
 #include "test_support.hpp"
 
+#include "engine/frame_switches.hpp"
 #include "engine/key_map.hpp"
 
 #include <SDL_scancode.h>
@@ -43,6 +44,8 @@ TEST(ScriptedInput, KeysStayDownUntilReleased) {
     EXPECT_TRUE(e->keyDown(key::Enter));
     EXPECT_FALSE(e->keyDown(key::Space));
     e->setKey(key::Enter, false);
+    EXPECT_TRUE(e->keyDown(key::Enter)); // a frame reads one state throughout
+    e->pumpEvents();
     EXPECT_FALSE(e->keyDown(key::Enter));
     // Codes outside the table are simply never down.
     e->setKey(-5, true);
@@ -60,6 +63,7 @@ TEST(ScriptedInput, MousePositionButtonAndRelativeMovement) {
     auto e = Engine::create(config, error);
     ASSERT_TRUE(e) << error;
     e->setMouse({100, 200}, true);
+    e->pumpEvents();
     EXPECT_TRUE(e->mouseButtonDown(0));
     EXPECT_FALSE(e->mouseButtonDown(1));
     EXPECT_EQ(e->mousePosition().x, 100);
@@ -74,6 +78,60 @@ TEST(ScriptedInput, MousePositionButtonAndRelativeMovement) {
     EXPECT_EQ(d.x, 0);
     EXPECT_EQ(d.y, 0);
     e->setMouse({110, 195}, false);
+    e->pumpEvents();
+    EXPECT_FALSE(e->mouseButtonDown(0));
+}
+
+// Each frame takes one change of each key or button, so none is lost or doubled however many
+// come between two frames.
+TEST(FrameInput, ChangesBetweenFramesShowOneAFrame) {
+    FrameSwitches switches(4);
+    auto frames = [&](int count) {
+        std::string seen;
+        for (int i = 0; i < count; ++i) {
+            switches.nextFrame();
+            seen += switches.down(1) ? 'D' : 'u';
+        }
+        return seen;
+    };
+    switches.set(1, true);
+    switches.set(1, false);
+    EXPECT_EQ(frames(3), "Duu"); // a tap inside one frame
+    switches.set(1, true);
+    switches.set(1, false);
+    switches.set(1, true);
+    EXPECT_EQ(frames(4), "DuDD"); // press, release, press: the key stays held
+    switches.set(1, true);        // no change
+    switches.set(1, false);
+    EXPECT_EQ(frames(2), "uu");
+    EXPECT_FALSE(switches.down(0));
+    EXPECT_FALSE(switches.down(99));
+    // A flood of taps keeps a few, and the state the key is left in.
+    for (int i = 0; i < 50; ++i) {
+        switches.set(1, true);
+        switches.set(1, false);
+    }
+    switches.set(1, true);
+    EXPECT_EQ(frames(12).substr(8), "DDDD"); // caught up soon, and held as it was left
+    switches.releaseAll();
+    EXPECT_EQ(frames(1), "u");
+}
+
+TEST(FrameInput, TapsOfKeysPadsAndMouseButtonsAreSeen) {
+    auto e = headless(8, 8);
+    e->setKey(key::Space, true);
+    e->setKey(key::Space, false);
+    e->setPadButton(0, PadButton::A, true);
+    e->setPadButton(0, PadButton::A, false);
+    e->setMouse({1, 1}, true);
+    e->setMouse({2, 2}, false);
+    e->pumpEvents();
+    EXPECT_TRUE(e->keyDown(key::Space));
+    EXPECT_TRUE(e->keyDown(key::Enter));
+    EXPECT_TRUE(e->mouseButtonDown(0));
+    e->pumpEvents();
+    EXPECT_FALSE(e->keyDown(key::Space));
+    EXPECT_FALSE(e->keyDown(key::Enter));
     EXPECT_FALSE(e->mouseButtonDown(0));
 }
 

@@ -146,6 +146,13 @@ TEST_F(WindowBackend, KeysComeFromEventsAndAltEnterIsNotEnter) {
     engine_->pumpEvents();
     EXPECT_FALSE(engine_->keyDown(key::Enter));
 
+    pushKey(SDL_SCANCODE_ESCAPE, true); // a tap between two frames is seen for one
+    pushKey(SDL_SCANCODE_ESCAPE, false);
+    engine_->pumpEvents();
+    EXPECT_TRUE(engine_->keyDown(key::Escape));
+    engine_->pumpEvents();
+    EXPECT_FALSE(engine_->keyDown(key::Escape));
+
     pushKey(SDL_SCANCODE_RETURN, true, KMOD_LALT); // switches full screen instead
     engine_->pumpEvents();
     EXPECT_FALSE(engine_->keyDown(key::Enter));

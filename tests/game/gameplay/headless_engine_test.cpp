@@ -85,6 +85,7 @@ TEST(HeadlessEngine, FlyStopsAtTheWallAndTheRunRepeats) {
         GameState s = headlessState(mask);
         s.engine->setKey(engine::key::Right, true);
         for (int frame = 0; frame < 60; ++frame) {
+            s.engine->pumpEvents();
             s.engine->present();
             CheckCollision(s);
             MoveFly(s);

@@ -23,6 +23,7 @@ inline void attachHeadlessEngine(GameState& state, float frameMs = 16.0f) {
 // Runs `step` once per frame, presenting after each, `frames` times.
 template <typename Step> void runFrames(GameState& state, int frames, Step step) {
     for (int i = 0; i < frames; ++i) {
+        state.engine->pumpEvents();
         state.engine->clear();
         step();
         state.engine->present();

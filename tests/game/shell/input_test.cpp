@@ -151,6 +151,38 @@ TEST_F(Input, MenuKeysFireOnceHoweverLongHeld) {
     EXPECT_FALSE(s.menuKeys.left);
 }
 
+TEST_F(Input, KeysTappedBetweenTwoFramesFireOnceEach) {
+    s.screenState = 50;
+    int enters = 0;
+    auto frames = [&](int count) {
+        runFrames(s, count, [&] {
+            HandleInput(s);
+            enters += s.menuKeys.enter;
+        });
+    };
+    // Pressed and released before the next frame: down in it, up in the one after.
+    s.engine->setKey(k::Enter, true);
+    s.engine->setKey(k::Enter, false);
+    frames(3);
+    EXPECT_EQ(enters, 1);
+    // Pressed, released and pressed again: the release in between is not lost...
+    s.engine->setKey(k::Enter, true);
+    s.engine->setKey(k::Enter, false);
+    s.engine->setKey(k::Enter, true);
+    frames(4);
+    EXPECT_EQ(enters, 2);
+    // ...nor is the second press doubled.
+    s.engine->setKey(k::Enter, false);
+    frames(3);
+    EXPECT_EQ(enters, 3);
+
+    s.screenState = 200;
+    s.engine->setKey(k::Escape, true);
+    s.engine->setKey(k::Escape, false);
+    runFrames(s, 2, [&] { HandleInput(s); });
+    EXPECT_TRUE(s.paused);
+}
+
 TEST_F(Input, EndScreensAndHighScoresHaveTheirOwnLatches) {
     s.screenState = 300;
     s.engine->setKey(k::Down, true);
