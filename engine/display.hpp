@@ -28,6 +28,9 @@ class Display {
     virtual bool show(std::string& error) = 0;
     // A copy of the last shown frame.
     virtual bool capture(Image& out, std::string& error) = 0;
+    // The picture as the screen shows it: on the window back end the window's own pixels at the
+    // window's size, bars and all; elsewhere the last frame.
+    virtual bool captureShown(Image& out, std::string& error) { return capture(out, error); }
     // The last shown frame as canvas-sized rows of 0xAARRGGBB, or null where the frame lives
     // on the graphics card.
     virtual const std::uint32_t* framePixels() const = 0;

@@ -1,5 +1,6 @@
 #include "engine/display.hpp"
 #include "engine/letterbox.hpp"
+#include "engine/x11_window.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,8 @@ class WindowDisplay final : public Display {
     // `canvas`; otherwise the renderer draws straight into `canvas`, a render target.
     WindowDisplay(SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* canvas, Size size,
                   bool software)
-        : window_(window), renderer_(renderer), canvas_(canvas), size_(size), software_(software) {
+        : window_(window), renderer_(renderer), canvas_(canvas), size_(size), software_(software),
+          managed_(windowManagerHandlesFullScreen(window)) {
         if (software_) {
             memory_.width = size.width;
             memory_.height = size.height;
@@ -88,11 +90,8 @@ class WindowDisplay final : public Display {
              e.key.keysym.scancode == SDL_SCANCODE_KP_ENTER) &&
             (e.key.keysym.mod & KMOD_ALT)) {
             // A held Alt+Enter repeats; only the first press toggles.
-            if (!e.key.repeat) {
-                const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
-                SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-                showCursorFor(!full);
-            }
+            if (!e.key.repeat)
+                setFullscreen(!fullscreen());
             return true;
         }
         return false;
@@ -104,9 +103,35 @@ class WindowDisplay final : public Display {
         return windowToCanvas(x, y, pixelsPerWindowUnit(), outputSize(), size_);
     }
 
-    // The game is played with the keyboard: a pointer over the full screen only distracts.
-    static void showCursorFor(bool fullscreen) {
-        SDL_ShowCursor(fullscreen ? SDL_DISABLE : SDL_ENABLE);
+    bool captureShown(Image& out, std::string& error) override {
+        return readShownWindow(window_, out, error);
+    }
+
+    bool fullscreen() const {
+        return covering_ || (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+    }
+
+    // Full screen is a request to the window manager. Without one nobody carries it out, while
+    // SDL draws as if the window had grown to the screen: the picture lands shifted and cut.
+    // There the window itself covers the screen, which no one else arranges anyway.
+    void setFullscreen(bool on) {
+        if (managed_) {
+            SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        } else if (on != covering_) {
+            SDL_Rect to = windowed_;
+            if (on) {
+                SDL_GetWindowPosition(window_, &windowed_.x, &windowed_.y);
+                SDL_GetWindowSize(window_, &windowed_.w, &windowed_.h);
+                SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &to);
+            }
+            SDL_SetWindowBordered(window_, on ? SDL_FALSE : SDL_TRUE);
+            SDL_SetWindowSize(window_, to.w, to.h);
+            SDL_SetWindowPosition(window_, to.x, to.y);
+            SDL_RaiseWindow(window_);
+            covering_ = on;
+        }
+        // The game is played with the keyboard: a pointer over the full screen only distracts.
+        SDL_ShowCursor(on ? SDL_DISABLE : SDL_ENABLE);
     }
 
   private:
@@ -129,6 +154,9 @@ class WindowDisplay final : public Display {
     SDL_Texture* canvas_;
     Size size_;
     bool software_;
+    bool managed_;          // a window manager carries out full-screen requests
+    bool covering_ = false; // full screen without a window manager
+    SDL_Rect windowed_{};   // where the window was before it covered the screen
     Image memory_;
     std::unique_ptr<Painter> painter_;
 };
@@ -149,9 +177,8 @@ std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::s
         w = int(w * fit);
         h = int(h * fit);
     }
-    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
-    if (config.fullscreen)
-        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    // Shown once it is set up: whether it goes full screen depends on the window manager.
+    const Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN;
     SDL_Window* window = SDL_CreateWindow(config.title.c_str(), SDL_WINDOWPOS_CENTERED,
                                           SDL_WINDOWPOS_CENTERED, w, h, flags);
     if (!window) {
@@ -195,11 +222,13 @@ std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::s
         SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
         SDL_RenderClear(renderer);
     }
-    WindowDisplay::showCursorFor(config.fullscreen);
     // The game reads keys, never typed text: no input method should pop up over it.
     SDL_StopTextInput();
-    return std::make_unique<WindowDisplay>(window, renderer, canvas,
-                                           Size{config.width, config.height}, software);
+    auto display = std::make_unique<WindowDisplay>(window, renderer, canvas,
+                                                   Size{config.width, config.height}, software);
+    display->setFullscreen(config.fullscreen);
+    SDL_ShowWindow(window);
+    return display;
 }
 
 } // namespace engine

@@ -1,7 +1,9 @@
 // brimzel-replay [--watch] [ROOT] SCRIPT: runs the game with the clock and the keys of SCRIPT (a
 // hand-written script or a recording of a run) and prints what the script asks; from the
 // installation tree ROOT, or without it from the installation this program belongs to, with the
-// user's files as the game has them. Headless and silent; --watch shows it in a window with sound.
+// user's files as the game has them. Headless and silent; --watch shows it in a window with sound;
+// --window draws it, silent and unpaced, full screen or not as the options file says, and its
+// shots are the window as the screen shows it.
 #include "common/command_line.hpp"
 #include "game/shell/replay_runner.hpp"
 #include "game/shell/replay_watch.hpp"
@@ -14,11 +16,13 @@ namespace {
 
 std::string usage(const common::FileLayout& layout) {
     return common::formatUsage(
-        {"brimzel-replay [--help] [--version] [--watch] [ROOT] SCRIPT",
+        {"brimzel-replay [--help] [--version] [--watch | --window] [ROOT] SCRIPT",
          "Runs Brimzel headless and silent with the clock and the keys of SCRIPT (a script or a\n"
          "recording made with brimzel --record) and prints what it asks, to reproduce a run frame\n"
          "for frame. ROOT: a portable tree to run instead of this installation. --watch: show the\n"
-         "replay in a window with sound (Space pauses, Right runs faster, Escape stops).",
+         "replay in a window with sound (Space pauses, Right runs faster, Escape stops).\n"
+         "--window: draw it in a window, full screen or not as the options file says, silent\n"
+         "and unpaced; its shots are the window as the screen shows it.",
          "SCRIPT and what the game reads", "what the game writes, the script's shots"},
         layout);
 }
@@ -28,14 +32,17 @@ std::string usage(const common::FileLayout& layout) {
 int main(int argc, char** argv) {
     const common::FileLayout layout = common::findLayout(common::programFolder(argv[0]));
     const auto line = common::parseCommandLine(
-        argc, argv, {{"--watch", false}}, 1, 2, [&] { return usage(layout); }, std::cout,
-        std::cerr);
+        argc, argv, {{"--watch", false}, {"--window", false}}, 1, 2, [&] { return usage(layout); },
+        std::cout, std::cerr);
     if (line.exitCode)
         return *line.exitCode;
     ReplayOptions options;
     if (line.options.count("--watch")) {
         options.window = true;
         options.beforeFrame = makeReplayWatcher();
+    } else if (line.options.count("--window")) {
+        options.window = true;
+        options.windowAsOptionsSay = true;
     }
     const std::string& scriptFile = line.operands.back();
     std::ifstream file(scriptFile, std::ios::binary);

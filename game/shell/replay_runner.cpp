@@ -169,8 +169,9 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
     settings.root = absoluteRoot;
     settings.userFolder = options.userFolder;
     settings.headless = !options.window;
-    settings.windowed = options.window;
-    settings.audioOutput = options.window ? audio::Output::Device : audio::Output::Buffer;
+    const bool watched = options.window && !options.windowAsOptionsSay;
+    settings.windowed = watched;
+    settings.audioOutput = watched ? audio::Output::Device : audio::Output::Buffer;
     settings.scriptedFrameMs = kDefaultFrameMs;
     // The start of a recording: everything before its first frame.
     size_t next = 0;
@@ -235,7 +236,7 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
         case ReplayCommand::Kind::Shot: {
             const std::filesystem::path file =
                 std::filesystem::absolute(workingDirectory.previous() / command.path);
-            if (!state.engine->savePng(file.string())) {
+            if (!state.engine->saveShownPng(file.string())) {
                 err << where(command) << file.string()
                     << " could not be written: " << state.engine->lastError() << '\n';
                 return 1;

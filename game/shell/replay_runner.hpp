@@ -16,6 +16,9 @@ struct GameState;
 struct ReplayOptions {
     std::string scriptName = "the script"; // for messages
     bool window = false; // a window and the sound device instead of off screen and silent
+    // With `window`: full screen or not as the options file says, silent and unpaced; shots are
+    // then the window's own picture as the screen shows it.
+    bool windowAsOptionsSay = false;
     // Called before every frame; returning false stops the replay (a watcher's pace and keys).
     std::function<bool(GameState&)> beforeFrame;
     std::filesystem::path userFolder; // the user's files of the system layout, else empty

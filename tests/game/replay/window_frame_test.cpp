@@ -1,0 +1,138 @@
+// The game in a real window on an X server without a window manager (Xvfb, 1280 x 1024): the
+// window's own picture of a frame matches the headless frame of the same replay, full screen
+// and in a window. Needs xvfb-run; skipped where it is missing.
+#include "replay_harness.hpp"
+
+#include "engine/letterbox.hpp"
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kScreenWidth = 1280, kScreenHeight = 1024;
+
+bool onPath(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    std::string folders = path ? path : "";
+    for (std::size_t start = 0; start <= folders.size();) {
+        const std::size_t end = std::min(folders.find(':', start), folders.size());
+        if (end > start &&
+            access((folders.substr(start, end - start) + "/" + program).c_str(), X_OK) == 0)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels; // 0xAARRGGBB
+    std::uint32_t at(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+};
+
+Picture readPng(const fs::path& file) {
+    Picture picture;
+    std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> loaded(IMG_Load(file.c_str()),
+                                                                    SDL_FreeSurface);
+    if (!loaded)
+        return picture;
+    std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> argb(
+        SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0), SDL_FreeSurface);
+    picture.width = argb->w;
+    picture.height = argb->h;
+    for (int y = 0; y < argb->h; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(
+            static_cast<const unsigned char*>(argb->pixels) + std::size_t(y) * argb->pitch);
+        picture.pixels.insert(picture.pixels.end(), row, row + argb->w);
+    }
+    return picture;
+}
+
+int channelGap(std::uint32_t a, std::uint32_t b) {
+    int gap = 0;
+    for (int shift : {0, 8, 16})
+        gap = std::max(gap, std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)));
+    return gap;
+}
+
+// The share of the canvas whose pixel in the window (scaled into its letterbox) differs from
+// the headless frame by more than drawing on another renderer and scaling explain; the bars
+// outside the letterbox must be black.
+double mismatch(const Picture& window, const Picture& frame) {
+    const engine::Box box =
+        engine::letterbox({window.width, window.height}, {frame.width, frame.height});
+    long long bad = 0, total = 0;
+    for (int y = 0; y < window.height; y += 2)
+        for (int x = 0; x < window.width; x += 2) {
+            ++total;
+            const bool inside =
+                x >= box.x && x < box.x + box.width && y >= box.y && y < box.y + box.height;
+            std::uint32_t expected = 0xFF000000u;
+            if (inside)
+                expected = frame.at((x - box.x) * frame.width / box.width,
+                                    (y - box.y) * frame.height / box.height);
+            bad += channelGap(window.at(x, y), expected) > 48;
+        }
+    return double(bad) / double(total);
+}
+
+class WindowFrame : public ReplayTest {
+  protected:
+    void SetUp() override {
+        if (!onPath("xvfb-run"))
+            GTEST_SKIP() << "xvfb-run is not installed";
+        tree.setOptionLine(10, "GamePosition:50");
+    }
+
+    // The main menu, risen out of white, from both runs.
+    void compareMenu(bool fullscreen) {
+        tree.setOptionLine(2, fullscreen ? "GameMode:Fullscreen" : "GameMode:Window");
+        const fs::path headlessShot = tree.root() / "headless.png";
+        const fs::path windowShot = tree.root() / "window.png";
+        const std::string steps = "step 90\n";
+        play(steps + "shot " + headlessShot.string() + "\n");
+        const fs::path script = tree.root() / "window.replay";
+        std::ofstream(script) << steps << "shot " << windowShot.string() << "\n";
+        const std::string command = "xvfb-run -a -s '-screen 0 " + std::to_string(kScreenWidth) +
+                                    "x" + std::to_string(kScreenHeight) + "x24' " + BRIMZEL_TREE +
+                                    "/bin/brimzel-replay " + "--window " + tree.root().string() +
+                                    " " + script.string() + " >" +
+                                    (tree.root() / "window.log").string() + " 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+        const Picture frame = readPng(headlessShot);
+        const Picture window = readPng(windowShot);
+        ASSERT_EQ(frame.width, 1024);
+        ASSERT_EQ(frame.height, 768);
+        if (fullscreen) {
+            EXPECT_EQ(window.width, kScreenWidth);
+            EXPECT_EQ(window.height, kScreenHeight);
+        } else {
+            EXPECT_EQ(window.width, frame.width);
+            EXPECT_EQ(window.height, frame.height);
+        }
+        ASSERT_GT(window.width, 0);
+        EXPECT_LT(mismatch(window, frame), 0.02);
+    }
+};
+
+TEST_F(WindowFrame, FullScreenWithoutAWindowManagerShowsTheWholeFrame) {
+    compareMenu(true);
+}
+
+TEST_F(WindowFrame, AWindowWithoutAWindowManagerShowsTheFrameInPlace) {
+    compareMenu(false);
+}
+
+} // namespace
