@@ -81,12 +81,14 @@ void SoakPlayer::choose(const GameState& state) {
         const int roll = between(0, 9);
         hold({roll < 4 ? k::Enter : roll < 7 ? k::Up : k::Down}, 2, between(3, 30));
     } else {
-        // Name entry: type, and drift right and down towards the confirming key.
+        // Name entry: type, and drift right and down towards the confirming key (81), which is
+        // then mostly pressed, so runs get back to the menu and on to the other modes.
         const int roll = between(0, 9);
-        const int key = roll < 4   ? k::Enter
-                        : roll < 7 ? k::Right
-                        : roll < 9 ? k::Down
-                                   : (chance(0.5) ? k::Left : k::Up);
+        const int key = state.selectedKey == 81 ? (roll < 7 ? k::Enter : k::Left)
+                        : roll < 4              ? k::Enter
+                        : roll < 7              ? k::Right
+                        : roll < 9              ? k::Down
+                                                : (chance(0.5) ? k::Left : k::Up);
         hold({key}, 2, between(3, 10));
     }
 }
