@@ -38,15 +38,15 @@ CommandLine parseCommandLine(int argc, char** argv, const std::vector<OptionSpec
             line.exitCode = 0;
             return line;
         } else {
-            const OptionSpec* spec = nullptr;
+            const OptionSpec* known = nullptr;
             for (const OptionSpec& option : options)
                 if (option.name == arg)
-                    spec = &option;
-            if (!spec)
+                    known = &option;
+            if (!known)
                 return misuse("unknown option " + arg);
-            if (spec->takesValue && i + 1 >= argc)
+            if (known->takesValue && i + 1 >= argc)
                 return misuse("the option " + arg + " needs a value");
-            line.options[arg] = spec->takesValue ? argv[++i] : "";
+            line.options[arg] = known->takesValue ? argv[++i] : "";
         }
     }
     if (line.operands.size() < minOperands || line.operands.size() > maxOperands)
