@@ -1,6 +1,7 @@
 #include "common/command_line.hpp"
 
 #include <filesystem>
+#include <iostream>
 #include <ostream>
 
 namespace common {
@@ -68,6 +69,19 @@ std::string formatUsage(const UsageText& text, const FileLayout& layout) {
         return s + "your files: none, " + layout.userFolderProblem + "\n";
     return s + "your files (a file there wins; every write goes there) in " +
            layout.userFolder.string() + "\n";
+}
+
+std::optional<int> startTool(int argc, char** argv, const char* name, const FileLayout& layout,
+                             const std::function<std::string(const FileLayout&)>& usage) {
+    const auto line = parseCommandLine(
+        argc, argv, {}, 0, 0, [&] { return usage(layout); }, std::cout, std::cerr);
+    if (line.exitCode)
+        return line.exitCode;
+    if (const auto seeded = seedUserFolder(layout); !seeded) {
+        std::cerr << name << ": " << seeded.message() << '\n';
+        return 1;
+    }
+    return std::nullopt;
 }
 
 } // namespace common

@@ -35,6 +35,12 @@ CommandLine parseCommandLine(int argc, char** argv, const std::vector<OptionSpec
                              const std::function<std::string()>& usage, std::ostream& out,
                              std::ostream& err);
 
+// An editor's start: --help, --version or a misuse of its command line (it takes no options)
+// end it here, and so does a user folder that cannot be seeded, told on standard error as
+// "NAME: why". Returns the exit code in those cases.
+std::optional<int> startTool(int argc, char** argv, const char* name, const FileLayout& layout,
+                             const std::function<std::string(const FileLayout&)>& usage);
+
 // What a usage text says about one program.
 struct UsageText {
     std::string synopsis; // "brimzel [--help] [--version]"

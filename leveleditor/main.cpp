@@ -27,14 +27,8 @@ std::string usage(const common::FileLayout& layout) {
 int main(int argc, char* argv[]) {
     const std::filesystem::path programFolder = common::programFolder(argv[0]);
     const common::FileLayout layout = common::findLayout(programFolder);
-    const auto line = common::parseCommandLine(
-        argc, argv, {}, 0, 0, [&] { return usage(layout); }, std::cout, std::cerr);
-    if (line.exitCode)
-        return *line.exitCode;
-    if (const auto seeded = common::seedUserFolder(layout); !seeded) {
-        std::cerr << "Brimzel-Leveleditor: " << seeded.message() << '\n';
-        return 1;
-    }
+    if (const auto ended = common::startTool(argc, argv, "Brimzel-Leveleditor", layout, usage))
+        return *ended;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Brimzel-Leveleditor"));
     // Yes, No and Cancel and the file dialog in the desktop's language when Qt has it.

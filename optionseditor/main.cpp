@@ -26,14 +26,8 @@ std::string usage(const common::FileLayout& layout) {
 int main(int argc, char* argv[]) {
     const std::filesystem::path programFolder = common::programFolder(argv[0]);
     const common::FileLayout layout = common::findLayout(programFolder);
-    const auto line = common::parseCommandLine(
-        argc, argv, {}, 0, 0, [&] { return usage(layout); }, std::cout, std::cerr);
-    if (line.exitCode)
-        return *line.exitCode;
-    if (const auto seeded = common::seedUserFolder(layout); !seeded) {
-        std::cerr << "Brimzel-Options: " << seeded.message() << '\n';
-        return 1;
-    }
+    if (const auto ended = common::startTool(argc, argv, "Brimzel-Options", layout, usage))
+        return *ended;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Brimzel-Options"));
     // Yes, No and Cancel of the message boxes in the desktop's language when Qt has it.
