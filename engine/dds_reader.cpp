@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -203,6 +204,20 @@ bool decodeDds(const unsigned char* data, std::size_t size, Image& out, std::str
         return false;
     }
     image.pixels.resize(std::size_t(width) * height);
+    // 32-bit A8R8G8B8 and X8R8G8B8, the usual kinds, are already the picture's own words.
+    if (bits == 32 && !luminance && r.mask == 0x00FF0000u && g.mask == 0x0000FF00u &&
+        b.mask == 0x000000FFu && (a.mask == 0xFF000000u || a.mask == 0)) {
+        const std::uint32_t fill = a.mask == 0 ? 0xFF000000u : 0;
+        for (std::size_t y = 0; y < height; ++y) {
+            std::uint32_t* row = image.pixels.data() + y * width;
+            std::memcpy(row, body + y * pitch, pitch);
+            if (fill)
+                for (std::size_t x = 0; x < width; ++x)
+                    row[x] |= fill;
+        }
+        out = std::move(image);
+        return true;
+    }
     for (std::size_t y = 0; y < height; ++y) {
         const unsigned char* row = body + y * pitch;
         for (std::size_t x = 0; x < width; ++x) {

@@ -1,5 +1,8 @@
 #include "engine/image_file.hpp"
 
+#include "engine/jpeg_file.hpp"
+#include "engine/png_file.hpp"
+
 #include <SDL.h>
 #include <SDL_image.h>
 
@@ -7,9 +10,15 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 namespace engine {
 namespace {
+
+// Larger pictures are refused rather than resampled.
+constexpr int kMaxLoadedSide = 8192;
 
 bool endsWithDds(const std::string& path) {
     if (path.size() < 4)
@@ -18,6 +27,22 @@ bool endsWithDds(const std::string& path) {
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return std::tolower(c); });
     return ext == ".dds";
+}
+
+// The file's bytes, or nothing when it cannot be read (the general loader then says why).
+std::vector<unsigned char> readWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {};
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (size <= 0)
+        return {};
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
+        return {};
+    return bytes;
 }
 
 SDL_Surface* wrap(const Image& image) {
@@ -78,6 +103,12 @@ bool imageFromSurface(SDL_Surface* surface, Image& out, std::string& error) {
 bool loadImageFile(const std::string& path, Image& out, std::string& error) {
     if (endsWithDds(path))
         return readDds(path, out, error);
+    // Most pictures are JPEG or plain PNG files: they decode straight into the picture.
+    const std::vector<unsigned char> bytes = readWholeFile(path);
+    if (looksLikeJpeg(bytes.data(), bytes.size()) && decodeJpeg(bytes.data(), bytes.size(), out))
+        return true;
+    if (looksLikePng(bytes.data(), bytes.size()) && decodePng(bytes.data(), bytes.size(), out))
+        return true;
     SDL_Surface* surface = IMG_Load(path.c_str());
     if (!surface) {
         error = "cannot load " + path + ": " + IMG_GetError();
@@ -104,21 +135,71 @@ bool loadImageFile(const std::string& path, Image& out, std::string& error) {
     return ok;
 }
 
-bool decodePicture(const std::string& path, const LoadOptions& options, Image& out,
+namespace {
+
+// The size a load with `options` gives a picture of `width` x `height`.
+Size loadedSize(const LoadOptions& options, int width, int height) {
+    return {options.width <= 0 ? width : options.width,
+            options.height <= 0 ? height : options.height};
+}
+
+// The edits a load asks for, once the file is decoded.
+bool finishPicture(const std::string& path, const LoadOptions& options, Image& out,
                    std::string& error) {
-    if (!loadImageFile(path, out, error))
-        return false;
     if (options.magentaColorKey)
         applyMagentaColorKey(out);
-    const int width = options.width <= 0 ? out.width : options.width;
-    const int height = options.height <= 0 ? out.height : options.height;
-    if (width > 8192 || height > 8192) {
+    const Size size = loadedSize(options, out.width, out.height);
+    if (size.width > kMaxLoadedSide || size.height > kMaxLoadedSide) {
         error = "cannot load " + path + ": requested size too large";
         return false;
     }
-    if (width != out.width || height != out.height)
-        out = resampleImage(out, width, height, options.filtered);
+    if (size.width != out.width || size.height != out.height)
+        out = resampleImage(out, size.width, size.height, options.filtered);
     return true;
+}
+
+bool endsWithJpeg(const std::string& path) {
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos)
+        return false;
+    std::string ext = path.substr(dot);
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    return ext == ".jpg" || ext == ".jpeg";
+}
+
+} // namespace
+
+bool decodePicture(const std::string& path, const LoadOptions& options, Image& out,
+                   std::string& error) {
+    return loadImageFile(path, out, error) && finishPicture(path, options, out, error);
+}
+
+bool deferDecode(const std::string& path, const LoadOptions& options, DeferredPicture& out) {
+    if (options.readPixels || !endsWithJpeg(path))
+        return false;
+    std::vector<unsigned char> bytes = readWholeFile(path);
+    int width = 0, height = 0;
+    if (!looksLikeJpeg(bytes.data(), bytes.size()) ||
+        !readJpegSize(bytes.data(), bytes.size(), width, height))
+        return false;
+    const Size size = loadedSize(options, width, height);
+    if (size.width > kMaxLoadedSide || size.height > kMaxLoadedSide)
+        return false;
+    out.path = path;
+    out.bytes = std::move(bytes);
+    out.options = options;
+    out.size = size;
+    return true;
+}
+
+bool decodeDeferred(const DeferredPicture& deferred, Image& out, std::string& error) {
+    // The file was checked when it loaded; should the decoder refuse it now after all, the
+    // general loader reads it again and names the fault.
+    if (!decodeJpeg(deferred.bytes.data(), deferred.bytes.size(), out) &&
+        !loadImageFile(deferred.path, out, error))
+        return false;
+    return finishPicture(deferred.path, deferred.options, out, error);
 }
 
 void applyMagentaColorKey(Image& image) {
@@ -126,6 +207,39 @@ void applyMagentaColorKey(Image& image) {
         if ((p & 0x00FFFFFFu) == 0x00FF00FFu)
             p = 0;
 }
+
+namespace {
+
+// Where one output column or row samples the source: its two neighbours and the weight of the
+// second. Worked out once per column and row rather than per pixel.
+struct Tap {
+    int first, second;
+    double weight;
+};
+
+std::vector<Tap> taps(int outSize, int inSize, bool filtered) {
+    std::vector<Tap> out(static_cast<std::size_t>(outSize));
+    const double scale = double(inSize) / outSize;
+    for (int i = 0; i < outSize; ++i) {
+        if (!filtered) {
+            const int nearest = std::min(inSize - 1, int((i + 0.5) * scale));
+            out[std::size_t(i)] = {nearest, nearest, 0.0};
+            continue;
+        }
+        const double f = std::clamp((i + 0.5) * scale - 0.5, 0.0, double(inSize - 1));
+        const int first = int(f);
+        out[std::size_t(i)] = {first, std::min(first + 1, inSize - 1), f - first};
+    }
+    return out;
+}
+
+// std::lround for values from 0 up: halves round up. The fraction v - trunc(v) is exact.
+std::uint32_t roundChannel(double v) {
+    const auto whole = std::uint32_t(v);
+    return whole + (v - whole >= 0.5 ? 1u : 0u);
+}
+
+} // namespace
 
 Image resampleImage(const Image& image, int width, int height, bool filtered) {
     Image out;
@@ -136,32 +250,31 @@ Image resampleImage(const Image& image, int width, int height, bool filtered) {
         return out;
     }
     out.pixels.resize(std::size_t(width) * height);
-    const double sx = double(image.width) / width, sy = double(image.height) / height;
+    const std::vector<Tap> columns = taps(width, image.width, filtered);
+    const std::vector<Tap> rows = taps(height, image.height, filtered);
     for (int y = 0; y < height; ++y) {
+        const Tap row = rows[std::size_t(y)];
+        const std::uint32_t* top = image.pixels.data() + std::size_t(row.first) * image.width;
+        const std::uint32_t* bottom = image.pixels.data() + std::size_t(row.second) * image.width;
+        std::uint32_t* dst = out.pixels.data() + std::size_t(y) * width;
+        if (!filtered) {
+            for (int x = 0; x < width; ++x)
+                dst[x] = top[columns[std::size_t(x)].first];
+            continue;
+        }
+        const double ty = row.weight;
         for (int x = 0; x < width; ++x) {
-            std::uint32_t& dst = out.pixels[std::size_t(y) * width + x];
-            if (!filtered) {
-                int ix = std::min(image.width - 1, int((x + 0.5) * sx));
-                int iy = std::min(image.height - 1, int((y + 0.5) * sy));
-                dst = image.pixels[std::size_t(iy) * image.width + ix];
-                continue;
-            }
-            double fx = std::clamp((x + 0.5) * sx - 0.5, 0.0, double(image.width - 1));
-            double fy = std::clamp((y + 0.5) * sy - 0.5, 0.0, double(image.height - 1));
-            int x0 = int(fx), y0 = int(fy);
-            int x1 = std::min(x0 + 1, image.width - 1), y1 = std::min(y0 + 1, image.height - 1);
-            double tx = fx - x0, ty = fy - y0;
-            auto at = [&](int px, int py) {
-                return image.pixels[std::size_t(py) * image.width + px];
-            };
-            std::uint32_t c00 = at(x0, y0), c10 = at(x1, y0), c01 = at(x0, y1), c11 = at(x1, y1);
+            const Tap column = columns[std::size_t(x)];
+            const double tx = column.weight;
+            const std::uint32_t c00 = top[column.first], c10 = top[column.second];
+            const std::uint32_t c01 = bottom[column.first], c11 = bottom[column.second];
             std::uint32_t result = 0;
             for (int s = 0; s < 32; s += 8) {
-                double top = ((c00 >> s) & 255) * (1 - tx) + ((c10 >> s) & 255) * tx;
-                double bottom = ((c01 >> s) & 255) * (1 - tx) + ((c11 >> s) & 255) * tx;
-                result |= std::uint32_t(std::lround(top * (1 - ty) + bottom * ty)) << s;
+                const double upper = ((c00 >> s) & 255) * (1 - tx) + ((c10 >> s) & 255) * tx;
+                const double lower = ((c01 >> s) & 255) * (1 - tx) + ((c11 >> s) & 255) * tx;
+                result |= roundChannel(upper * (1 - ty) + lower * ty) << s;
             }
-            dst = result;
+            dst[x] = result;
         }
     }
     return out;

@@ -26,15 +26,23 @@ Picture::~Picture() {
 Picture pictureOf(Image image, bool filtered) {
     Picture p;
     p.filtered = filtered;
-    // One pass for both flags: pictures are large and this runs for every load.
-    bool opaque = true, uniform = !image.pixels.empty();
-    const std::uint32_t first = uniform ? image.pixels.front() : 0;
-    for (const std::uint32_t px : image.pixels) {
-        opaque &= (px >> 24) == 255;
-        uniform &= px == first;
-        if (!opaque && !uniform)
-            break;
+    // A picture that is not of one colour shows it within its first pixels; opacity needs them
+    // all, read in a plain pass the compiler widens: these are the largest buffers of a load.
+    const std::uint32_t* px = image.pixels.data();
+    const std::size_t count = image.pixels.size();
+    const std::uint32_t first = count ? px[0] : 0;
+    std::size_t same = 0;
+    while (same < count && px[same] == first)
+        ++same;
+    const bool uniform = count > 0 && same == count;
+    std::uint32_t all = 0xFFFFFFFFu;
+    constexpr std::size_t kBlock = 4096; // pictures with alpha are told early
+    for (std::size_t begin = 0; begin < count && (all >> 24) == 255; begin += kBlock) {
+        const std::size_t end = std::min(count, begin + kBlock);
+        for (std::size_t i = begin; i < end; ++i)
+            all &= px[i];
     }
+    const bool opaque = (all >> 24) == 255;
     p.opaque = opaque;
     p.uniform = uniform;
     p.image = std::move(image);

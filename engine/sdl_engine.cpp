@@ -133,8 +133,9 @@ class SdlEngine final : public Engine {
             error = decoded->error;
         else
             try {
-                id = textures_.store(std::move(decoded->picture), resolve(path), key, options,
-                                     error);
+                id = decoded->deferred ? textures_.storeDeferred(std::move(*decoded->deferred), key)
+                                       : textures_.store(std::move(decoded->picture), resolve(path),
+                                                         key, options, error);
             } catch (const std::bad_alloc&) {
                 error = "cannot load " + path + ": out of memory";
             }
@@ -163,10 +164,10 @@ class SdlEngine final : public Engine {
     }
 
     Color pixel(TextureId id, int x, int y) const override {
-        const TextureRecord* t = textures_.get(id);
-        if (!t)
+        const Picture* picture = ready(id);
+        if (!picture)
             return 0;
-        const Image& image = t->picture.image;
+        const Image& image = picture->image;
         if (x < 0 || y < 0 || x >= image.width || y >= image.height || image.pixels.empty())
             return 0;
         return image.pixels[std::size_t(y) * image.width + x];
@@ -177,17 +178,17 @@ class SdlEngine final : public Engine {
                      const Corners& colors) override {
         if (!usable({x1, y1, x2, y2}))
             return;
-        if (const TextureRecord* t = textures_.get(id))
-            display_->painter().drawPicture(t->picture, x1, y1, x2, y2, normalizedCorners(colors));
+        if (const Picture* picture = ready(id))
+            display_->painter().drawPicture(*picture, x1, y1, x2, y2, normalizedCorners(colors));
     }
 
     void drawRotated(TextureId id, float centerX, float centerY, float width, float height,
                      float angleDegrees, const Corners& colors) override {
         if (!usable({centerX, centerY, width, height, angleDegrees}))
             return;
-        if (const TextureRecord* t = textures_.get(id))
-            display_->painter().drawRotated(t->picture, centerX, centerY, width, height,
-                                            angleDegrees, normalizedCorners(colors));
+        if (const Picture* picture = ready(id))
+            display_->painter().drawRotated(*picture, centerX, centerY, width, height, angleDegrees,
+                                            normalizedCorners(colors));
     }
 
     void fillRect(float x1, float y1, float x2, float y2, const Corners& colors) override {
@@ -465,8 +466,19 @@ class SdlEngine final : public Engine {
         }
     }
 
+    // The picture of `id`, decoded first if its decode was deferred. A decode that fails then is
+    // the last error, as a failed load is (a pixel read, though const, may be what decodes).
+    const Picture* ready(TextureId id) const {
+        std::string error;
+        const Picture* picture = textures_.ready(id, error);
+        if (!error.empty())
+            const_cast<SdlEngine*>(this)->error_ = error;
+        return picture;
+    }
+
     std::unique_ptr<Display> display_;
-    TextureStore textures_;
+    // Deferred pictures decode on their first use, a pixel read included.
+    mutable TextureStore textures_;
     TextCache texts_;
     std::vector<FontRecord> fonts_;
     std::unordered_map<std::string, FontId> fontsByKey_;

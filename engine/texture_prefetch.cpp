@@ -1,7 +1,5 @@
 #include "engine/texture_prefetch.hpp"
 
-#include "engine/image_file.hpp"
-
 #include <new>
 
 namespace engine {
@@ -10,6 +8,11 @@ DecodedPicture decodeForLoad(const std::string& path, const std::string& file,
                              const LoadOptions& options) {
     DecodedPicture out;
     try {
+        if (DeferredPicture deferred; deferDecode(file, options, deferred)) {
+            out.ok = true;
+            out.deferred = std::move(deferred);
+            return out;
+        }
         Image image;
         out.ok = decodePicture(file, options, image, out.error);
         if (out.ok)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/engine.hpp"
+#include "engine/image_file.hpp"
 #include "engine/picture.hpp"
 
 #include <condition_variable>
@@ -15,10 +16,12 @@
 
 namespace engine {
 
-// What a load of one file gives: the picture, or the error that loading it reports.
+// What a load of one file gives: the picture (or the file for a later decode), or the error
+// that loading it reports.
 struct DecodedPicture {
     bool ok = false;
     Picture picture;
+    std::optional<DeferredPicture> deferred;
     std::string error;
 };
 

@@ -3,8 +3,10 @@
 #pragma once
 
 #include "engine/engine.hpp"
+#include "engine/image_file.hpp"
 #include "engine/picture.hpp"
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -13,7 +15,8 @@ namespace engine {
 
 struct TextureRecord {
     std::string key;
-    Picture picture; // after colour key and resampling
+    Picture picture; // after colour key and resampling; only its size while deferred
+    std::optional<DeferredPicture> deferred;
 };
 
 class TextureStore {
@@ -27,10 +30,17 @@ class TextureStore {
     // Stores a picture decoded from `path` (decodePicture, pictureOf) as load() would.
     TextureId store(Picture picture, const std::string& path, const std::string& key,
                     const LoadOptions& options, std::string& error);
+    // Stores a picture whose decode waits for its first use.
+    TextureId storeDeferred(DeferredPicture deferred, const std::string& key);
     TextureId find(const std::string& key) const;
     const TextureRecord* get(TextureId id) const;
+    // The picture, decoded and on the card first if it was deferred; null for an unknown id or
+    // a deferred decode that failed after all (`error` says why, once).
+    const Picture* ready(TextureId id, std::string& error);
 
   private:
+    TextureId put(TextureRecord record);
+
     SDL_Renderer* renderer_;
     std::vector<TextureRecord> records_;
     std::unordered_map<std::string, TextureId> byKey_;

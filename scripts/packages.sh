@@ -1,7 +1,7 @@
 # Sourced by the set-up scripts: the Debian packages Brimzel builds with, and a helper that
 # installs the missing ones of a list (with sudo unless root).
 brimzel_packages=(build-essential cmake pkg-config clang libclang-rt-14-dev
-    libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev libvorbis-dev
+    libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libfontconfig-dev libx11-dev libjpeg-dev libpng-dev libvorbis-dev
     qt6-base-dev qt6-qpa-plugins libcairo2-dev libpango1.0-dev
     libgtest-dev googletest xvfb
     fonts-liberation2 fonts-dejavu-core fonts-urw-base35)

@@ -117,9 +117,10 @@ common::Status startGame(GameState& state, const StartupSettings& settings) {
     for (const auto& entry : catalogue)
         files.push_back(fileOf(entry));
     e.prefetchTextures(std::move(files));
+    // The font opens while the workers decode the loading screen's background.
+    createFont(e, loadingFont());
     loadEntry(e, loadingBackground(state.menuBackground));
     loadEntry(e, loadingBackgroundFrame(state.menuBackground));
-    createFont(e, loadingFont());
 
     state.loadedCount = 0;
     state.loadTotal = kLoadingSteps;

@@ -72,9 +72,9 @@ TEST(DdsReader, UncompressedLayouts) {
     ASSERT_TRUE(readDds(dir.file("a.dds"), back, error)) << error;
     EXPECT_EQ(back.pixels, argb.pixels);
 
-    // 32-bit without alpha: the unused byte never makes pixels transparent.
+    // 32-bit without alpha: the unused byte, whatever it holds, never makes pixels transparent.
     Bytes x = header(1, 1, kRgb, 0, 32, 0xFF0000, 0xFF00, 0xFF, 0);
-    x.insert(x.end(), {0x33, 0x22, 0x11, 0x00});
+    x.insert(x.end(), {0x33, 0x22, 0x11, 0x5A});
     EXPECT_EQ(decode(x).pixels[0], 0xFF112233u);
 
     // 32-bit in the other byte order (red in the low byte).
