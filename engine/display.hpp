@@ -45,8 +45,14 @@ class Display {
     virtual Point toCanvas(int x, int y) const { return {x, y}; }
 };
 
+// Milliseconds on a steady clock.
+double realNowMs();
+// The time between two refreshes of the main display (60 Hz when it cannot be told).
+double displayRefreshMs();
+
 // Who draws a window's frames: the graphics card through the SDL renderer, or the software
-// rasteriser (chosen automatically when SDL has no accelerated renderer).
+// rasteriser (chosen automatically where no graphics card draws: then SDL's software renderer
+// only shows the frames, and no OpenGL rasteriser is loaded).
 enum class WindowDrawing { Automatic, Renderer, Software };
 std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::string& error,
                                              WindowDrawing drawing = WindowDrawing::Automatic);

@@ -35,19 +35,6 @@ constexpr std::size_t kTextCacheEntries = 512;
 // thread presents a frame, few enough that the window's pictures are not held twice for long.
 constexpr std::size_t kPrefetchAhead = 8;
 
-double realNowMs() {
-    return double(SDL_GetPerformanceCounter()) * 1000.0 / double(SDL_GetPerformanceFrequency());
-}
-
-// The display's refresh period; 60 Hz where there is no display or it does not say.
-double displayRefreshMs() {
-    SDL_DisplayMode mode{};
-    if (SDL_WasInit(SDL_INIT_VIDEO) && SDL_GetCurrentDisplayMode(0, &mode) == 0 &&
-        mode.refresh_rate > 0)
-        return 1000.0 / mode.refresh_rate;
-    return 1000.0 / 60.0;
-}
-
 // Coordinates a caller computed from nothing (NaN, infinity, overflowed values) draw nothing
 // rather than something arbitrary.
 bool usable(std::initializer_list<float> values) {

@@ -6,6 +6,19 @@
 #include <cmath>
 
 namespace engine {
+
+double displayRefreshMs() {
+    SDL_DisplayMode mode{};
+    if (SDL_WasInit(SDL_INIT_VIDEO) && SDL_GetCurrentDisplayMode(0, &mode) == 0 &&
+        mode.refresh_rate > 0)
+        return 1000.0 / mode.refresh_rate;
+    return 1000.0 / 60.0;
+}
+
+double realNowMs() {
+    return double(SDL_GetPerformanceCounter()) * 1000.0 / double(SDL_GetPerformanceFrequency());
+}
+
 namespace {
 
 class WindowDisplay final : public Display {
@@ -16,6 +29,9 @@ class WindowDisplay final : public Display {
                   bool software)
         : window_(window), renderer_(renderer), canvas_(canvas), size_(size), software_(software),
           managed_(windowManagerHandlesFullScreen(window)) {
+        SDL_RendererInfo info{};
+        presentsInSoftware_ =
+            SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
         if (software_) {
             memory_.width = size.width;
             memory_.height = size.height;
@@ -55,6 +71,7 @@ class WindowDisplay final : public Display {
         const Box box = letterbox(outputSize(), size_);
         const SDL_Rect dst{box.x, box.y, box.width, box.height};
         SDL_RenderCopy(renderer_, canvas_, nullptr, &dst);
+        waitForRefresh();
         SDL_RenderPresent(renderer_);
         if (!software_)
             SDL_SetRenderTarget(renderer_, canvas_);
@@ -82,7 +99,10 @@ class WindowDisplay final : public Display {
         return software_ ? memory_.pixels.data() : nullptr;
     }
 
-    void setVsync(bool on) override { SDL_RenderSetVSync(renderer_, on ? 1 : 0); }
+    void setVsync(bool on) override {
+        vsync_ = on;
+        SDL_RenderSetVSync(renderer_, on ? 1 : 0);
+    }
 
     bool handleEvent(const SDL_Event& e) override {
         if (e.type == SDL_KEYDOWN &&
@@ -135,6 +155,18 @@ class WindowDisplay final : public Display {
     }
 
   private:
+    // SDL's software renderer has no vertical sync: frames are spaced by the refresh instead,
+    // so the game does not spin a core drawing frames nobody sees.
+    void waitForRefresh() {
+        if (!vsync_ || !presentsInSoftware_)
+            return;
+        const double due = lastPresentMs_ + refreshMs_;
+        const double now = realNowMs();
+        if (now < due)
+            SDL_Delay(Uint32(due - now));
+        lastPresentMs_ = std::max(due, realNowMs());
+    }
+
     // High-DPI screens have more output pixels than window units.
     float pixelsPerWindowUnit() const {
         int ww = 0, wh = 0, ow = 0, oh = 0;
@@ -156,7 +188,11 @@ class WindowDisplay final : public Display {
     bool software_;
     bool managed_;          // a window manager carries out full-screen requests
     bool covering_ = false; // full screen without a window manager
-    SDL_Rect windowed_{};   // where the window was before it covered the screen
+    bool vsync_ = true;
+    bool presentsInSoftware_ = false; // SDL's software renderer shows the frames
+    double refreshMs_ = displayRefreshMs();
+    double lastPresentMs_ = 0.0;
+    SDL_Rect windowed_{}; // where the window was before it covered the screen
     Image memory_;
     std::unique_ptr<Painter> painter_;
 };
@@ -186,9 +222,18 @@ std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::s
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
-    SDL_Renderer* renderer = SDL_CreateRenderer(
-        window, -1,
-        SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
+    // Without a graphics card OpenGL would be a software rasteriser holding a second copy of
+    // every picture: the engine's own rasteriser draws then, and SDL's shows the frames.
+    const bool cardless = drawing == WindowDrawing::Automatic && !graphicsCardReachable(window);
+    SDL_Renderer* renderer =
+        cardless ? nullptr
+                 : SDL_CreateRenderer(window, -1,
+                                      SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC |
+                                          SDL_RENDERER_TARGETTEXTURE);
+    // SDL's software renderer shows frames through the X server's shared memory, unless SDL
+    // first tries OpenGL for that, which would load the very rasteriser avoided here.
+    if (cardless)
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (!renderer) // no graphics driver: the software renderer still shows the game
         renderer =
             SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);

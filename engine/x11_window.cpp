@@ -45,6 +45,20 @@ std::optional<Window> windowProperty(Display* display, Window owner, Atom proper
 
 } // namespace
 
+bool graphicsCardReachable(SDL_Window* window) {
+    if (const char* forced = SDL_getenv("LIBGL_ALWAYS_SOFTWARE");
+        forced && *forced && SDL_strcmp(forced, "0") != 0)
+        return false;
+    const auto x = xWindowOf(window);
+    if (!x)
+        return true; // other window systems: the renderer SDL picks
+    int opcode = 0, event = 0, error = 0;
+    for (const char* extension : {"DRI3", "DRI2", "NV-GLX"})
+        if (XQueryExtension(x->display, extension, &opcode, &event, &error))
+            return true;
+    return false;
+}
+
 bool windowManagerHandlesFullScreen(SDL_Window* window) {
     const auto x = xWindowOf(window);
     if (!x)

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -94,6 +95,22 @@ class WindowFrame : public ReplayTest {
             GTEST_SKIP() << "xvfb-run is not installed";
         tree.setOptionLine(10, "GamePosition:50");
     }
+
+    // Plays `steps` in a window under Xvfb with `environment` set; its output goes to `log`.
+    void playInWindow(const std::string& steps, const std::string& environment,
+                      const fs::path& log) {
+        const fs::path script = tree.root() / "window.replay";
+        std::ofstream(script) << steps;
+        // The OpenGL driver is unloaded at exit, so what it keeps cannot be told from a leak of
+        // ours.
+        const std::string command =
+            "ASAN_OPTIONS=\"${ASAN_OPTIONS:-}:detect_leaks=0\" SDL_VIDEODRIVER=x11 " + environment +
+            " xvfb-run -a -s '-screen 0 " + std::to_string(kScreenWidth) + "x" +
+            std::to_string(kScreenHeight) + "x24' " + BRIMZEL_TREE + "/bin/brimzel-replay " +
+            "--window " + tree.root().string() + " " + script.string() + " >" + log.string() +
+            " 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
 };
 
 // The main menu, risen out of white, from both runs.
@@ -103,16 +120,7 @@ TEST_F(WindowFrame, FullScreenWithoutAWindowManagerShowsTheWholeFrame) {
     const fs::path windowShot = tree.root() / "window.png";
     const std::string steps = "step 90\n";
     play(steps + "shot " + headlessShot.string() + "\n");
-    const fs::path script = tree.root() / "window.replay";
-    std::ofstream(script) << steps << "shot " << windowShot.string() << "\n";
-    // The OpenGL driver is unloaded at exit, so what it keeps cannot be told from a leak of ours.
-    const std::string command = "ASAN_OPTIONS=\"${ASAN_OPTIONS:-}:detect_leaks=0\" "
-                                "SDL_VIDEODRIVER=x11 xvfb-run -a -s '-screen 0 " +
-                                std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) +
-                                "x24' " + BRIMZEL_TREE + "/bin/brimzel-replay " + "--window " +
-                                tree.root().string() + " " + script.string() + " >" +
-                                (tree.root() / "window.log").string() + " 2>&1";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    playInWindow(steps + "shot " + windowShot.string() + "\n", "", tree.root() / "window.log");
 
     const Picture frame = readPng(headlessShot);
     const Picture window = readPng(windowShot);
@@ -122,6 +130,18 @@ TEST_F(WindowFrame, FullScreenWithoutAWindowManagerShowsTheWholeFrame) {
     EXPECT_EQ(window.height, kScreenHeight);
     ASSERT_GT(window.width, 0);
     EXPECT_LT(mismatch(window, frame), 0.02);
+}
+
+// Xvfb has no graphics card: OpenGL there would be a software rasteriser holding a copy of
+// every picture, so the engine draws and SDL shows its frames without loading OpenGL at all.
+TEST_F(WindowFrame, WithoutAGraphicsCardNoOpenGlIsLoaded) {
+    const fs::path log = tree.root() / "libraries.log";
+    playInWindow("step 30\n", "LD_DEBUG=libs", log);
+    std::ifstream in(log);
+    const std::string loaded{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_NE(loaded.find("libSDL2"), std::string::npos) << "no library list in " << log;
+    EXPECT_EQ(loaded.find("libGL"), std::string::npos);
+    EXPECT_EQ(loaded.find("_dri.so"), std::string::npos);
 }
 
 } // namespace
