@@ -2,6 +2,8 @@
 
 #include "engine/image_file.hpp"
 
+#include <new>
+
 namespace engine {
 
 TextureId TextureStore::load(const std::string& path, const std::string& key,
@@ -52,15 +54,20 @@ const Picture* TextureStore::ready(TextureId id, std::string& error) {
     if (record.deferred) {
         const DeferredPicture deferred = std::move(*record.deferred);
         record.deferred.reset();
-        Image image;
-        if (!decodeDeferred(deferred, image, error))
-            return nullptr;
-        Picture picture = pictureOf(std::move(image), deferred.options.filtered);
-        if (!uploadPicture(renderer_, picture, deferred.options.readPixels, error)) {
-            error = "cannot load " + deferred.path + ": " + error;
+        try {
+            Image image;
+            if (!decodeDeferred(deferred, image, error))
+                return nullptr;
+            Picture picture = pictureOf(std::move(image), deferred.options.filtered);
+            if (!uploadPicture(renderer_, picture, deferred.options.readPixels, error)) {
+                error = "cannot load " + deferred.path + ": " + error;
+                return nullptr;
+            }
+            record.picture = std::move(picture);
+        } catch (const std::bad_alloc&) { // a picture too large for the memory left
+            error = "cannot load " + deferred.path + ": out of memory";
             return nullptr;
         }
-        record.picture = std::move(picture);
     }
     // A deferred decode that failed leaves the size alone: it draws nothing.
     return record.picture.image.pixels.empty() && !record.picture.texture ? nullptr
