@@ -119,7 +119,9 @@ class Engine {
     // Paths of textures and fonts resolve against this folder unless absolute.
     virtual void setSearchDirectory(const std::string& folder) = 0;
 
-    // Textures under string keys. A second load under the same key replaces the first.
+    // Textures under string keys. A second load under the same key replaces the first. JPEG
+    // files that nothing reads at once are read and checked at load and decoded at their first
+    // draw or pixel read; a file that fails the check fails the load.
     virtual TextureId loadTexture(const std::string& path, const std::string& key,
                                   const LoadOptions& options = {}) = 0;
     virtual TextureId texture(const std::string& key) const = 0; // kNoTexture if unknown

@@ -109,8 +109,9 @@ common::Status startGame(GameState& state, const StartupSettings& settings) {
     gameplay::reseedFromClock(state);
     state.menuBackground =
         static_cast<std::int16_t>(std::floor(gameplay::randomFraction(state) * 15.0) + 1.0);
-    // Every picture from here on decodes on worker threads while this thread loads the sounds
-    // and draws the loading screen; the loads below still take them in their order.
+    // Every picture from here on is read (and decoded, but for JPEG pictures, which decode at
+    // their first use) on worker threads while this thread loads the sounds and draws the
+    // loading screen; the loads below still take them in their order.
     const std::vector<CatalogueEntry> catalogue = textureCatalogue();
     std::vector<engine::TextureFile> files = {fileOf(loadingBackground(state.menuBackground)),
                                               fileOf(loadingBackgroundFrame(state.menuBackground))};
