@@ -1,5 +1,6 @@
 // The window back end on SDL's dummy video driver: it draws through the SDL renderer, so these
 // checks also hold the renderer's drawing to the software rasteriser's.
+#include "engine/image_file.hpp"
 #include "test_support.hpp"
 
 #include "engine/display.hpp"
@@ -120,6 +121,18 @@ TEST(WindowRenderer, KeepsADecodedCopyOnlyOfTexturesWhosePixelsAreRead) {
     EXPECT_TRUE(store.get(drawn)->picture.image.pixels.empty());
     ASSERT_EQ(store.get(read)->picture.image.pixels.size(), 24u);
     EXPECT_EQ(store.get(read)->picture.image.pixels[5], 0xFF102030u);
+
+    // A picture decoded at its first use goes to the card then, and keeps no copy either.
+    ASSERT_TRUE(saveImageJpeg(solidImage(6, 4, 0xFF102030u), dir.file("p.jpg"), error)) << error;
+    DeferredPicture deferred;
+    ASSERT_TRUE(deferDecode(dir.file("p.jpg"), {}, deferred));
+    const TextureId later = store.storeDeferred(std::move(deferred), "later");
+    EXPECT_FALSE(store.get(later)->picture.texture);
+    const Picture* shown = store.ready(later, error);
+    ASSERT_TRUE(shown) << error;
+    EXPECT_TRUE(shown->texture);
+    EXPECT_TRUE(shown->image.pixels.empty());
+    EXPECT_EQ(shown->image.width, 6);
 }
 
 TEST_F(WindowBackend, WithoutAGraphicsCardTheEngineDrawsInSoftware) {
