@@ -1,9 +1,9 @@
 // The window back end on SDL's dummy video driver: it draws through the SDL renderer, so these
 // checks also hold the renderer's drawing to the software rasteriser's.
-#include "engine/image_file.hpp"
 #include "test_support.hpp"
 
 #include "engine/display.hpp"
+#include "engine/image_file.hpp"
 #include "engine/texture_store.hpp"
 
 #include <SDL.h>
