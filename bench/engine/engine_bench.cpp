@@ -104,7 +104,8 @@ int main() {
         !saveWithSdl(painted(8, 8, false), file("tiny.png"), false))
         return 1;
     auto start = Clock::now();
-    e->loadTexture(file("tiny.jpg"), "tiny_jpg");
+    // JPEG pictures decode at their first use: each JPEG figure is the load and that use.
+    e->pixel(e->loadTexture(file("tiny.jpg"), "tiny_jpg"), 0, 0);
     e->loadTexture(file("tiny.png"), "tiny_png");
     std::printf("image_library_setup %.2f ms\n", msSince(start));
     auto medianLoad = [&](auto load) {
@@ -118,7 +119,7 @@ int main() {
     };
     const engine::TextureId map = e->loadTexture(file("map.jpg"), "map");
     std::printf("load_jpeg_1024x768 %.2f ms\n",
-                medianLoad([&] { e->loadTexture(file("map.jpg"), "map"); }));
+                medianLoad([&] { e->pixel(e->loadTexture(file("map.jpg"), "map"), 0, 0); }));
     std::printf("load_png_1024x768 %.2f ms\n", medianLoad([&] {
                     e->loadTexture(file("mask.png"), "mask",
                                    {.width = 1024, .height = 768, .filtered = false});
