@@ -45,13 +45,17 @@ class WindowBackend : public ::testing::Test {
     std::unique_ptr<Engine> engine_;
 };
 
-TEST(WindowRenderer, DrawsTheSameAsTheSoftwareRasteriser) {
-    // The renderer's drawing, forced even where SDL only has its software renderer.
+// A window drawn through the SDL renderer, forced even where SDL only has its software one.
+std::unique_ptr<Display> rendererWindow(std::string& error) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     DisplayConfig config;
     config.backend = Backend::Window;
+    return createWindowDisplay(config, error, WindowDrawing::Renderer);
+}
+
+TEST(WindowRenderer, DrawsTheSameAsTheSoftwareRasteriser) {
     std::string error;
-    auto window = createWindowDisplay(config, error, WindowDrawing::Renderer);
+    auto window = rendererWindow(error);
     ASSERT_TRUE(window) << error;
     Image canvas = solidImage(1024, 768, 0xFF000000u);
     auto soft = createSoftwarePainter(canvas);
@@ -99,11 +103,8 @@ TEST(WindowRenderer, DrawsTheSameAsTheSoftwareRasteriser) {
 }
 
 TEST(WindowRenderer, KeepsADecodedCopyOnlyOfTexturesWhosePixelsAreRead) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    DisplayConfig config;
-    config.backend = Backend::Window;
     std::string error;
-    auto window = createWindowDisplay(config, error, WindowDrawing::Renderer);
+    auto window = rendererWindow(error);
     ASSERT_TRUE(window) << error;
     ScratchDir dir;
     writePng(dir.file("p.png"), solidImage(6, 4, 0xFF102030u));
