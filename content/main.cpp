@@ -1,6 +1,6 @@
 // brimzel-content ROOT [OVERVIEW.png]: writes the installation tree's content into ROOT.
 #include "content/content.hpp"
-#include "content/screen_icons.hpp"
+#include "content/screens/icons.hpp"
 
 #include <chrono>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // Recordings and replay scripts: any bytes read as commands or fail with the file and line.
-#include "game/shell/replay_script.hpp"
+#include "game/replay/replay_script.hpp"
 
 #include "fuzz/input_file.hpp"
 

@@ -18,9 +18,9 @@
 #include "common/text_lines.hpp"
 #include "engine/dds.hpp"
 #include "game/shell/frame_loop.hpp"
-#include "game/shell/game_state.hpp"
 #include "game/shell/resource_catalogue.hpp"
 #include "game/shell/startup.hpp"
+#include "game/state/game_state.hpp"
 
 #include <SDL_image.h>
 

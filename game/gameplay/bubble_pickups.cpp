@@ -3,8 +3,8 @@
 #include "game/gameplay/bubble_placement.hpp"
 #include "game/gameplay/play_math.hpp"
 #include "game/gameplay/scoring.hpp"
-#include "game/shell/game_state.hpp"
-#include "game/shell/sound_player.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/sound_player.hpp"
 
 namespace gameplay {
 namespace {

@@ -3,7 +3,7 @@
 #include "game/gameplay/map_mask.hpp"
 #include "game/gameplay/play_math.hpp"
 #include "game/gameplay/random_draws.hpp"
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 #include <cmath>
 #include <string>

@@ -3,7 +3,7 @@
 #include "game/gameplay/bubble_pickups.hpp"
 #include "game/gameplay/map_mask.hpp"
 #include "game/gameplay/play_math.hpp"
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "game/gameplay/map_mask.hpp"
 #include "game/gameplay/play_math.hpp"
-#include "game/shell/game_state.hpp"
-#include "game/shell/sound_player.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/sound_player.hpp"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "game/gameplay/level_rules.hpp"
 
 #include "game/gameplay/play_math.hpp"
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 namespace gameplay {
 

@@ -2,7 +2,7 @@
 
 #include "common/level_record.hpp"
 #include "game/gameplay/play_math.hpp"
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 #include <algorithm>
 #include <cmath>

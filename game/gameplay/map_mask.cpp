@@ -1,7 +1,7 @@
 #include "game/gameplay/map_mask.hpp"
 
 #include "game/gameplay/play_math.hpp"
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 #include <cmath>
 #include <string>

@@ -1,6 +1,6 @@
 #include "game/gameplay/random_draws.hpp"
 
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 namespace gameplay {
 

@@ -1,7 +1,7 @@
 #include "game/gameplay/scoring.hpp"
 
 #include "game/gameplay/play_math.hpp"
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 #include <algorithm>
 

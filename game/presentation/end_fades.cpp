@@ -1,11 +1,11 @@
 #include "game/presentation/end_fades.hpp"
 
 #include "game/gameplay/level_setup.hpp"
-#include "game/presentation/highscore_screen.hpp"
+#include "game/presentation/highscore_table.hpp"
 #include "game/presentation/panels.hpp"
-#include "game/shell/game_state.hpp"
-#include "game/shell/run_reset.hpp"
-#include "game/shell/sound_player.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/run_reset.hpp"
+#include "game/state/sound_player.hpp"
 
 #include <algorithm>
 

@@ -2,12 +2,12 @@
 
 #include "game/gameplay/bubble_placement.hpp"
 #include "game/gameplay/level_setup.hpp"
-#include "game/presentation/highscore_screen.hpp"
-#include "game/shell/game_state.hpp"
-#include "game/shell/play_start.hpp"
-#include "game/shell/run_reset.hpp"
-#include "game/shell/saved_progress_flow.hpp"
-#include "game/shell/sound_player.hpp"
+#include "game/gameplay/play_start.hpp"
+#include "game/gameplay/saved_progress_flow.hpp"
+#include "game/presentation/highscore_table.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/run_reset.hpp"
+#include "game/state/sound_player.hpp"
 
 #include <algorithm>
 

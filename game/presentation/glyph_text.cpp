@@ -1,6 +1,6 @@
 #include "game/presentation/glyph_text.hpp"
 
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 std::vector<std::string> splitCharacters(std::string_view text) {
     std::vector<std::string> out;

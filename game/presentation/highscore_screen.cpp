@@ -1,14 +1,12 @@
 #include "game/presentation/highscore_screen.hpp"
 
-#include "common/highscore_file.hpp"
 #include "game/gameplay/level_setup.hpp"
 #include "game/presentation/glyph_text.hpp"
+#include "game/presentation/highscore_table.hpp"
 #include "game/presentation/name_entry.hpp"
-#include "game/shell/game_state.hpp"
-#include "game/shell/main_menu.hpp"
-#include "game/shell/notices.hpp"
-#include "game/shell/run_reset.hpp"
-#include "game/shell/sound_player.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/run_reset.hpp"
+#include "game/state/sound_player.hpp"
 
 #include <algorithm>
 
@@ -29,13 +27,6 @@ bool showsUserLevel(const GameState& state) {
     return state.screenState == 501 ? state.levelNumber > 16 : state.userLevel;
 }
 
-void clearTable(GameState& state) {
-    for (int place = 1; place <= 4; ++place) {
-        state.highscoreNames[place].clear();
-        state.highscorePoints[place] = 0;
-    }
-}
-
 // Back to the main menu once the white fade is full.
 void finishLeaving(GameState& state) {
     if (state.screenState == 501) {
@@ -49,76 +40,6 @@ void finishLeaving(GameState& state) {
 }
 
 } // namespace
-
-std::filesystem::path currentHighscorePath(const GameState& state) {
-    const bool user = state.gameMode != 1 && (state.userLevel || state.levelNumber > 16);
-    // The user's own table: every start seeds the missing ones from the defaults.
-    return state.files.writePath(
-        common::highscoreFilePath("", state.gameMode, state.levelNumber, user));
-}
-
-bool loadHighscoreTable(GameState& state) {
-    const std::filesystem::path path = currentHighscorePath(state);
-    const auto read = common::readHighscoreRows(path);
-    clearTable(state);
-    if (!read)
-        return false;
-    for (int place = 1; place <= 4; ++place) {
-        state.highscoreNames[place] = read.value().table.highscoreNames[place - 1];
-        state.highscorePoints[place] = read.value().table.highscorePoints[place - 1];
-    }
-    if (!read.value().damage)
-        return true;
-    // Told once, here; the damaged file is set aside when the table is next written.
-    const std::size_t line = read.value().damage->line;
-    if (czech(state))
-        showNotice(state, "Tabulka výsledků " + path.string() + " je poškozená na řádku " +
-                              std::to_string(line) + ": zůstaly řádky, které šly přečíst.");
-    else
-        showNotice(state, "The high-score table " + path.string() + " is damaged at line " +
-                              std::to_string(line) + ": the rows that read are kept.");
-    return false;
-}
-
-void insertHighscore(GameState& state) {
-    common::HighscoreFile table;
-    for (int place = 1; place <= 4; ++place) {
-        table.highscoreNames[place - 1] = state.highscoreNames[place];
-        table.highscorePoints[place - 1] = state.highscorePoints[place];
-    }
-    state.newPlace = common::insertScore(table, state.displayedScore);
-    for (int place = 1; place <= 4; ++place) {
-        state.highscoreNames[place] = table.highscoreNames[place - 1];
-        state.highscorePoints[place] = table.highscorePoints[place - 1];
-    }
-    if (state.newPlace == 0)
-        state.screenState = 500;
-}
-
-void openHighscoreEntry(GameState& state) {
-    loadHighscoreTable(state);
-    state.screenState = 501;
-    insertHighscore(state);
-    state.blinkTimer = 0.0;
-    state.leaveFade = 0.0;
-    state.highscoreScreenActive = true;
-}
-
-bool saveHighscoreTable(GameState& state) {
-    common::HighscoreFile table;
-    for (int place = 1; place <= 4; ++place) {
-        table.highscoreNames[place - 1] = state.highscoreNames[place];
-        table.highscorePoints[place - 1] = state.highscorePoints[place];
-    }
-    const std::filesystem::path path = currentHighscorePath(state);
-    if (const auto written = common::writeHighscoreFile(path, table); !written) {
-        showNotice(state, (czech(state) ? "Výsledky se nepodařilo uložit: "
-                                        : "The high scores could not be saved: ") +
-                              written.message());
-        return false;
-    }
-    return true;
-}
 
 std::vector<GlyphLine> highscoreHeaderLines(const GameState& state) {
     std::vector<GlyphLine> lines;

@@ -1,6 +1,6 @@
 #include "game/presentation/hud.hpp"
 
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 #include <cstdlib>
 

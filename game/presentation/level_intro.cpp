@@ -1,10 +1,10 @@
 #include "game/presentation/level_intro.hpp"
 
 #include "game/gameplay/bubble_placement.hpp"
-#include "game/shell/game_state.hpp"
-#include "game/shell/key_latch.hpp"
-#include "game/shell/play_start.hpp"
-#include "game/shell/sound_player.hpp"
+#include "game/gameplay/play_start.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/key_latch.hpp"
+#include "game/state/sound_player.hpp"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "common/highscore_file.hpp"
 #include "game/presentation/glyph_text.hpp"
-#include "game/presentation/highscore_screen.hpp"
-#include "game/shell/game_state.hpp"
+#include "game/presentation/highscore_table.hpp"
+#include "game/state/game_state.hpp"
 
 int moveMarker(int key, MarkerMove move) {
     switch (move) {

@@ -1,8 +1,8 @@
 #include "game/presentation/panels.hpp"
 
 #include "game/gameplay/bubble_placement.hpp"
-#include "game/shell/game_state.hpp"
-#include "game/shell/sound_player.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/sound_player.hpp"
 
 #include <cmath>
 #include <cstdint>

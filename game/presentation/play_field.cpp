@@ -5,7 +5,7 @@
 #include "game/presentation/hud.hpp"
 #include "game/presentation/level_objects.hpp"
 #include "game/presentation/panels.hpp"
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 #include <cmath>
 

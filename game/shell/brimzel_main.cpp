@@ -2,12 +2,12 @@
 // so it starts the same from a launcher or any shell folder.
 //   brimzel --record FILE   also writes the run as a replay script to FILE
 #include "common/command_line.hpp"
-#include "game/shell/crash_replay.hpp"
+#include "game/recording/crash_replay.hpp"
+#include "game/recording/session_recording.hpp"
 #include "game/shell/frame_loop.hpp"
-#include "game/shell/game_state.hpp"
-#include "game/shell/notices.hpp"
-#include "game/shell/session_recording.hpp"
 #include "game/shell/startup.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/notices.hpp"
 
 #include <cstdio>
 #include <exception>

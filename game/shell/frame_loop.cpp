@@ -11,15 +11,15 @@
 #include "game/presentation/level_intro.hpp"
 #include "game/presentation/panels.hpp"
 #include "game/presentation/play_field.hpp"
-#include "game/shell/game_state.hpp"
+#include "game/recording/session_recording.hpp"
 #include "game/shell/input.hpp"
 #include "game/shell/intro.hpp"
 #include "game/shell/main_menu.hpp"
-#include "game/shell/notices.hpp"
-#include "game/shell/run_reset.hpp"
-#include "game/shell/session_recording.hpp"
-#include "game/shell/sound_player.hpp"
 #include "game/shell/window_focus.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/notices.hpp"
+#include "game/state/run_reset.hpp"
+#include "game/state/sound_player.hpp"
 
 #include <cstdint>
 #include <cstdio>

@@ -3,9 +3,9 @@
 #include "game/gameplay/bubble_placement.hpp"
 #include "game/presentation/end_screens.hpp"
 #include "game/presentation/highscore_screen.hpp"
-#include "game/shell/game_state.hpp"
-#include "game/shell/key_latch.hpp"
-#include "game/shell/sound_player.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/key_latch.hpp"
+#include "game/state/sound_player.hpp"
 
 void startPause(GameState& state) {
     state.paused = true;

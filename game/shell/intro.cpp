@@ -1,8 +1,8 @@
 #include "game/shell/intro.hpp"
 
-#include "game/shell/game_state.hpp"
 #include "game/shell/loading_screen.hpp"
-#include "game/shell/sound_player.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/sound_player.hpp"
 
 #include <algorithm>
 

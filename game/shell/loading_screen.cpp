@@ -1,7 +1,7 @@
 #include "game/shell/loading_screen.hpp"
 
-#include "game/shell/game_state.hpp"
 #include "game/shell/resource_catalogue.hpp"
+#include "game/state/game_state.hpp"
 
 #include <cmath>
 

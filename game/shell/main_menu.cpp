@@ -2,11 +2,11 @@
 
 #include "common/text_lines.hpp"
 #include "game/gameplay/level_setup.hpp"
+#include "game/gameplay/saved_progress_flow.hpp"
 #include "game/presentation/glyph_text.hpp"
-#include "game/presentation/highscore_screen.hpp"
-#include "game/shell/game_state.hpp"
-#include "game/shell/saved_progress_flow.hpp"
-#include "game/shell/sound_player.hpp"
+#include "game/presentation/highscore_table.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/sound_player.hpp"
 
 #include <algorithm>
 #include <cstdio>

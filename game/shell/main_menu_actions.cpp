@@ -1,10 +1,10 @@
 // The key actions of the main menu. Each fires on the release of its key (the input step
 // found it released this frame); Right, Left, Down, Up and Enter are tested in that order.
-#include "game/presentation/highscore_screen.hpp"
-#include "game/shell/game_state.hpp"
+#include "game/gameplay/saved_progress_flow.hpp"
+#include "game/presentation/highscore_table.hpp"
 #include "game/shell/main_menu.hpp"
-#include "game/shell/saved_progress_flow.hpp"
-#include "game/shell/sound_player.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/sound_player.hpp"
 
 namespace {
 

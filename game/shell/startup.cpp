@@ -2,14 +2,14 @@
 
 #include "common/options_file.hpp"
 #include "game/gameplay/level_setup.hpp"
+#include "game/gameplay/play_start.hpp"
 #include "game/gameplay/random_draws.hpp"
-#include "game/shell/game_state.hpp"
 #include "game/shell/loading_screen.hpp"
 #include "game/shell/main_menu.hpp"
-#include "game/shell/notices.hpp"
-#include "game/shell/play_start.hpp"
 #include "game/shell/resource_catalogue.hpp"
-#include "game/shell/sound_player.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/notices.hpp"
+#include "game/state/sound_player.hpp"
 
 #include <cmath>
 #include <cstdio>

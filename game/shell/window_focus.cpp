@@ -1,7 +1,7 @@
 #include "game/shell/window_focus.hpp"
 
-#include "game/shell/game_state.hpp"
 #include "game/shell/input.hpp"
+#include "game/state/game_state.hpp"
 
 namespace {
 

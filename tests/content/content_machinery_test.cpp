@@ -1,9 +1,9 @@
 // The generator's own machinery: the note language, loops that wrap notes and filters around
 // their end, loudness normalisation, and the snapping of start positions to open ground.
-#include "content/data_ground.hpp"
-#include "content/sound_levels.hpp"
-#include "content/sound_sequencer.hpp"
-#include "content/sound_synth.hpp"
+#include "content/data/ground.hpp"
+#include "content/sounds/levels.hpp"
+#include "content/sounds/sequencer.hpp"
+#include "content/sounds/synth.hpp"
 
 #include <cairo.h>
 #include <gtest/gtest.h>

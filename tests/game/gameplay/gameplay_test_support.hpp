@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/engine.hpp"
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 #include <cstdint>
 #include <map>

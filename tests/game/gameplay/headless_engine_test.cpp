@@ -7,7 +7,7 @@
 #include "game/gameplay/fly_movement.hpp"
 #include "game/gameplay/gravity.hpp"
 #include "game/gameplay/map_mask.hpp"
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 #include <gtest/gtest.h>
 

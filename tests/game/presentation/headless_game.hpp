@@ -2,7 +2,7 @@
 // of the steps that read the clock, the keys and the textures.
 #pragma once
 
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 #include <gtest/gtest.h>
 

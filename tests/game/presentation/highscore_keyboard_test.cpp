@@ -1,8 +1,8 @@
 // The name-entry keyboard: marker movement, key places and typing into the new place.
 #include "game/presentation/highscore_screen.hpp"
 #include "game/presentation/name_entry.hpp"
-#include "game/shell/game_state.hpp"
 #include "game/shell/startup.hpp"
+#include "game/state/game_state.hpp"
 
 #include <gtest/gtest.h>
 

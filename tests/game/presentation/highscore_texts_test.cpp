@@ -3,8 +3,8 @@
 #include "engine/dds.hpp"
 #include "game/presentation/glyph_text.hpp"
 #include "game/presentation/highscore_screen.hpp"
-#include "game/shell/game_state.hpp"
 #include "game/shell/startup.hpp"
+#include "game/state/game_state.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "game/presentation/hud.hpp"
 #include "game/presentation/level_objects.hpp"
 #include "game/presentation/play_field.hpp"
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The main menu's cursor rules and key actions, on a game state without a display.
-#include "game/shell/game_state.hpp"
 #include "game/shell/main_menu.hpp"
+#include "game/state/game_state.hpp"
 
 #include <gtest/gtest.h>
 

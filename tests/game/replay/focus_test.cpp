@@ -1,7 +1,7 @@
 // The window losing and regaining the focus: the pause panel, muted sound, forgotten keys.
 #include "replay_harness.hpp"
 
-#include "game/shell/replay_script.hpp"
+#include "game/replay/replay_script.hpp"
 
 #include <gtest/gtest.h>
 

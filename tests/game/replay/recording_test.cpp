@@ -2,12 +2,12 @@
 // leaves a replay of the session beside the screenshots; --watch plays a recording in a window.
 #include "replay_harness.hpp"
 
-#include "game/shell/crash_replay.hpp"
+#include "game/recording/crash_replay.hpp"
+#include "game/recording/session_recording.hpp"
+#include "game/replay/replay_runner.hpp"
 #include "game/shell/frame_loop.hpp"
-#include "game/shell/game_state.hpp"
-#include "game/shell/replay_runner.hpp"
-#include "game/shell/session_recording.hpp"
 #include "game/shell/startup.hpp"
+#include "game/state/game_state.hpp"
 
 #include <SDL.h>
 #include <SDL_image.h>

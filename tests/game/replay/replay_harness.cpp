@@ -2,8 +2,8 @@
 
 #include "common/options_file.hpp"
 #include "common/text_lines.hpp"
-#include "game/shell/replay_runner.hpp"
-#include "game/shell/replay_script.hpp"
+#include "game/replay/replay_runner.hpp"
+#include "game/replay/replay_script.hpp"
 
 #include <SDL.h>
 #include <SDL_image.h>

@@ -1,6 +1,6 @@
 #include "soak_player.hpp"
 
-#include "game/shell/game_state.hpp"
+#include "game/state/game_state.hpp"
 
 #include <cmath>
 

@@ -8,8 +8,8 @@
 #include "common/options_file.hpp"
 #include "common/saved_progress.hpp"
 #include "game/shell/frame_loop.hpp"
-#include "game/shell/game_state.hpp"
 #include "game/shell/startup.hpp"
+#include "game/state/game_state.hpp"
 
 #include <gtest/gtest.h>
 

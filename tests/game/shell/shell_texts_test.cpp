@@ -1,7 +1,7 @@
-#include "game/shell/game_state.hpp"
 #include "game/shell/loading_screen.hpp"
-#include "game/shell/sound_player.hpp"
 #include "game/shell/startup.hpp"
+#include "game/state/game_state.hpp"
+#include "game/state/sound_player.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,223 @@
+#include "game/replay/replay_runner.hpp"
+
+#include "game/shell/frame_loop.hpp"
+#include "game/shell/startup.hpp"
+#include "game/state/game_state.hpp"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <system_error>
+#include <utility>
+
+namespace {
+
+constexpr float kDefaultFrameMs = 16.0f;
+
+// Restores the caller's working directory however the run ends.
+class WorkingDirectory {
+  public:
+    explicit WorkingDirectory(const std::filesystem::path& folder, std::error_code& ec)
+        : previous_(std::filesystem::current_path(ec)) {
+        if (!ec)
+            std::filesystem::current_path(folder, ec);
+    }
+    ~WorkingDirectory() {
+        std::error_code ignored;
+        std::filesystem::current_path(previous_, ignored);
+    }
+    const std::filesystem::path& previous() const { return previous_; }
+
+  private:
+    std::filesystem::path previous_;
+};
+
+// Warns when a file of the tree is not the one the recording was made with: the replay goes on,
+// and where the run took another way the comparison at the end says so.
+void checkRecordedFile(const ReplayCommand& command, const std::string& where, std::ostream& err) {
+    std::ifstream in(command.path, std::ios::binary);
+    if (!in) {
+        err << where << command.path << " is missing; the recording was made with it\n";
+        return;
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    const std::string content = bytes.str();
+    if (static_cast<double>(content.size()) != command.value ||
+        replayFileHash(content) != command.number)
+        err << where << command.path << " has changed since the recording was made\n";
+}
+
+} // namespace
+
+namespace {
+
+// Empty when the field has the expected value, else what differs.
+std::string compareField(const std::vector<std::pair<std::string, std::string>>& fields,
+                         const ReplayCommand& expect) {
+    for (const auto& [name, value] : fields)
+        if (name == expect.path)
+            return value == expect.text
+                       ? std::string()
+                       : name + " is " + value + ", the recording has " + expect.text;
+    return expect.path + " is not in the replay's state";
+}
+
+} // namespace
+
+int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand>& script,
+              std::ostream& out, std::ostream& err, const ReplayOptions& options) {
+    std::error_code ec;
+    const std::filesystem::path absoluteRoot = std::filesystem::absolute(root, ec);
+    WorkingDirectory workingDirectory(absoluteRoot, ec);
+    if (ec) {
+        err << "brimzel-replay: cannot enter " << root.string() << ": " << ec.message() << '\n';
+        return 1;
+    }
+    auto where = [&](const ReplayCommand& command) {
+        return "brimzel-replay: " + options.scriptName + ", line " + std::to_string(command.line) +
+               ": ";
+    };
+
+    GameState state;
+    StartupSettings settings;
+    settings.root = absoluteRoot;
+    settings.userFolder = options.userFolder;
+    settings.headless = !options.window;
+    const bool watched = options.window && !options.windowAsOptionsSay;
+    settings.windowed = watched;
+    settings.audioOutput = watched ? audio::Output::Device : audio::Output::Buffer;
+    settings.scriptedFrameMs = kDefaultFrameMs;
+    // The start of a recording: everything before its first frame.
+    size_t next = 0;
+    for (; next < script.size(); ++next) {
+        const ReplayCommand& command = script[next];
+        if (command.kind == ReplayCommand::Kind::Seed)
+            settings.seed = static_cast<std::uint32_t>(command.value);
+        else if (command.kind == ReplayCommand::Kind::Clock)
+            settings.clockAfterLoading = ClockReading{static_cast<float>(command.value),
+                                                      static_cast<std::uint32_t>(command.number)};
+        else if (command.kind == ReplayCommand::Kind::File)
+            checkRecordedFile(command, where(command), err);
+        else
+            break;
+    }
+    if (const auto started = startGame(state, settings); !started) {
+        err << "brimzel-replay: " << started.message() << '\n';
+        return 1;
+    }
+
+    long long frame = 0;
+    bool stopped = false; // by the watcher
+    auto runFrames = [&](long long count) {
+        for (long long i = 0; i < count; ++i) {
+            if (options.beforeFrame && !options.beforeFrame(state)) {
+                stopped = true;
+                return false;
+            }
+            if (!runFrame(state))
+                return false;
+            ++frame;
+        }
+        return true;
+    };
+
+    std::vector<std::pair<std::string, std::string>> printed; // the state for `expect`
+    bool expected = false;
+    for (; next < script.size(); ++next) {
+        const ReplayCommand& command = script[next];
+        if (command.kind != ReplayCommand::Kind::Expect)
+            printed.clear();
+        bool running = true;
+        switch (command.kind) {
+        case ReplayCommand::Kind::FrameMs:
+            state.engine->useScriptedClock(static_cast<float>(command.value));
+            break;
+        case ReplayCommand::Kind::Step:
+            running = runFrames(static_cast<long long>(command.value));
+            break;
+        case ReplayCommand::Kind::Down:
+            state.engine->setKey(command.keyCode, true);
+            break;
+        case ReplayCommand::Kind::Up:
+            state.engine->setKey(command.keyCode, false);
+            break;
+        case ReplayCommand::Kind::Tap:
+            state.engine->setKey(command.keyCode, true);
+            running = runFrames(1);
+            if (running)
+                state.engine->setKey(command.keyCode, false);
+            break;
+        case ReplayCommand::Kind::Shot: {
+            const std::filesystem::path file =
+                std::filesystem::absolute(workingDirectory.previous() / command.path);
+            if (!state.engine->saveShownPng(file.string())) {
+                err << where(command) << file.string()
+                    << " could not be written: " << state.engine->lastError() << '\n';
+                return 1;
+            }
+            break;
+        }
+        case ReplayCommand::Kind::Print:
+            printReplayState(state, frame, out);
+            break;
+        case ReplayCommand::Kind::Focus:
+            state.engine->setFocus(command.value != 0);
+            break;
+        case ReplayCommand::Kind::Close:
+            state.engine->requestClose();
+            break;
+        case ReplayCommand::Kind::Clock:
+            state.engine->setClock(static_cast<float>(command.value),
+                                   static_cast<std::uint32_t>(command.number));
+            break;
+        case ReplayCommand::Kind::Frame:
+            state.engine->setClock(static_cast<float>(command.value),
+                                   static_cast<std::uint32_t>(command.number));
+            running = runFrames(1);
+            break;
+        case ReplayCommand::Kind::Expect: {
+            if (printed.empty())
+                printed = printedFields(state, frame);
+            expected = true;
+            if (const std::string differs = compareField(printed, command); !differs.empty()) {
+                err << where(command) << "the replay differs from the recording: " << differs
+                    << '\n';
+                return 1;
+            }
+            break;
+        }
+        case ReplayCommand::Kind::Seed:
+        case ReplayCommand::Kind::File:
+            break; // the parser keeps them before the first frame
+        }
+        if (!running) {
+            if (stopped)
+                break;
+            // The game has ended: a recording that goes on did not end here.
+            for (size_t rest = next + 1; rest < script.size(); ++rest)
+                if (script[rest].kind == ReplayCommand::Kind::Frame ||
+                    script[rest].kind == ReplayCommand::Kind::Expect) {
+                    err << where(script[rest])
+                        << "the replay differs from the recording: the game ended at frame "
+                        << frame << '\n';
+                    return 1;
+                }
+            break;
+        }
+    }
+    const bool recorded =
+        std::any_of(script.begin(), script.end(), [](const ReplayCommand& command) {
+            return command.kind == ReplayCommand::Kind::Frame;
+        });
+    if (expected)
+        out << "replay matches the recording\n";
+    else if (recorded && !stopped && !script.empty())
+        err << where(script.back())
+            << "the recording ends here without the state its run ended in (it was cut short), "
+               "so there is nothing to compare\n";
+    out.flush();
+    return 0;
+}

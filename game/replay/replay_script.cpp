@@ -1,0 +1,158 @@
+#include "game/replay/replay_script.hpp"
+
+#include "engine/engine.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <sstream>
+
+namespace {
+
+std::vector<std::string> words(std::string_view line) {
+    std::vector<std::string> out;
+    std::istringstream in{std::string(line)};
+    for (std::string word; in >> word;)
+        out.push_back(word);
+    return out;
+}
+
+bool parseNumber(const std::string& text, double& out) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, out);
+    return ec == std::errc() && ptr == end && std::isfinite(out);
+}
+
+bool parseWhole(const std::string& text, std::uint64_t limit, std::uint64_t& out, int base = 10) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, out, base);
+    return ec == std::errc() && ptr == end && out <= limit;
+}
+
+// What separates words: the same white space as words() splits on.
+constexpr const char* kSpace = " \t\n\v\f\r";
+
+// The rest of the line after its first `count` words, the spaces between later words kept.
+std::string afterFirstWords(std::string_view line, int count) {
+    size_t at = 0;
+    for (int i = 0; i < count; ++i) {
+        at = line.find_first_not_of(kSpace, at);
+        at = line.find_first_of(kSpace, at);
+        if (at == std::string_view::npos)
+            return {};
+    }
+    at = line.find_first_not_of(kSpace, at);
+    if (at == std::string_view::npos)
+        return {};
+    const size_t last = line.find_last_not_of(kSpace);
+    return std::string(line.substr(at, last + 1 - at));
+}
+
+} // namespace
+
+common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view text,
+                                                             const std::string& scriptName) {
+    std::vector<ReplayCommand> commands;
+    bool framesBegun = false; // the start lines come before the first frame
+    int lineNumber = 0;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (const size_t hash = line.find('#'); hash != std::string_view::npos)
+            line = line.substr(0, hash);
+        const auto w = words(line);
+        if (w.empty())
+            continue;
+
+        auto fail = [&](const std::string& what) {
+            return common::Error{common::ErrorKind::badContent,
+                                 scriptName + ", line " + std::to_string(lineNumber) + ": " + what};
+        };
+        ReplayCommand command;
+        command.line = lineNumber;
+        const std::string& name = w[0];
+        if (name == "frame-ms" || name == "step") {
+            if (w.size() != 2)
+                return fail("\"" + name + "\" takes one number");
+            if (!parseNumber(w[1], command.value))
+                return fail("\"" + w[1] + "\" is not a number");
+            if (name == "frame-ms") {
+                if (command.value <= 0 || command.value > 10000)
+                    return fail("frame-ms must lie in (0, 10000]");
+                command.kind = ReplayCommand::Kind::FrameMs;
+            } else {
+                if (command.value < 0 || command.value != std::floor(command.value) ||
+                    command.value > 10'000'000)
+                    return fail("step takes a whole number of frames");
+                command.kind = ReplayCommand::Kind::Step;
+            }
+        } else if (name == "down" || name == "up" || name == "tap") {
+            if (w.size() != 2)
+                return fail("\"" + name + "\" takes one key");
+            command.keyCode = replayKeyCode(w[1]);
+            if (command.keyCode == 0)
+                return fail("unknown key \"" + w[1] +
+                            "\" (esc enter space up down left right s f12)");
+            command.kind = name == "down" ? ReplayCommand::Kind::Down
+                           : name == "up" ? ReplayCommand::Kind::Up
+                                          : ReplayCommand::Kind::Tap;
+        } else if (name == "shot") {
+            if (w.size() != 2)
+                return fail("\"shot\" takes one file name");
+            command.kind = ReplayCommand::Kind::Shot;
+            command.path = w[1];
+        } else if (name == "focus") {
+            if (w.size() != 2 || (w[1] != "on" && w[1] != "off"))
+                return fail("\"focus\" takes on or off");
+            command.kind = ReplayCommand::Kind::Focus;
+            command.value = w[1] == "on" ? 1 : 0;
+        } else if (name == "print" || name == "close") {
+            if (w.size() != 1)
+                return fail("\"" + name + "\" takes nothing");
+            command.kind =
+                name == "print" ? ReplayCommand::Kind::Print : ReplayCommand::Kind::Close;
+        } else if (name == "seed" || name == "file") {
+            if (framesBegun)
+                return fail("\"" + name + "\" must come before the first frame");
+            std::uint64_t number = 0;
+            if (name == "seed") {
+                if (w.size() != 2 || !parseWhole(w[1], UINT32_MAX, number))
+                    return fail("\"seed\" takes a whole number below 2^32");
+                command.kind = ReplayCommand::Kind::Seed;
+            } else {
+                if (w.size() != 4 || !parseWhole(w[2], UINT32_MAX, number) || w[3].size() != 16 ||
+                    !parseWhole(w[3], UINT64_MAX, command.number, 16))
+                    return fail("\"file\" takes a path, a size and a 16-digit hash");
+                command.kind = ReplayCommand::Kind::File;
+                command.path = w[1];
+            }
+            command.value = static_cast<double>(number);
+        } else if (name == "clock" || name == "frame") {
+            if (w.size() != 3 || !parseNumber(w[1], command.value) || command.value < 0 ||
+                command.value > 3'600'000 || !parseWhole(w[2], UINT32_MAX, command.number))
+                return fail("\"" + name + "\" takes milliseconds and a tick");
+            command.kind =
+                name == "clock" ? ReplayCommand::Kind::Clock : ReplayCommand::Kind::Frame;
+        } else if (name == "expect") {
+            if (w.size() < 3)
+                return fail("\"expect\" takes a name and a value");
+            command.kind = ReplayCommand::Kind::Expect;
+            command.path = w[1];
+            command.text = afterFirstWords(line, 2);
+        } else {
+            return fail("unknown command \"" + name + "\"");
+        }
+        using K = ReplayCommand::Kind;
+        if (command.kind == K::Step || command.kind == K::Tap || command.kind == K::Frame ||
+            command.kind == K::Shot || command.kind == K::Print)
+            framesBegun = true;
+        commands.push_back(std::move(command));
+        if (end == text.size())
+            break;
+    }
+    return commands;
+}

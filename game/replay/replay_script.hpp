@@ -1,0 +1,60 @@
+// The replay script: one command a line, '#' starts a comment.
+//   frame-ms X    milliseconds per frame from now on (16 at the start)
+//   step N        run N frames
+//   down KEY      KEY held from the next frame on; up KEY: released. A down and an up with no
+//                 step between are a tap shorter than a frame: down in the next frame, up after
+//   tap KEY       one frame with KEY held, then released (the release acts in the next frame)
+//   shot FILE     the last presented frame as PNG (with --window: the window as shown)
+//   print         the state as `name value` lines, then `frame N`
+//   focus off|on  the window loses or regains the input focus (from the next frame on)
+//   close         the window's close box is pressed (seen by the next frame)
+// A recording of a played run uses the same language and adds:
+//   seed N        the random generator's start value (before the first frame)
+//   file PATH SIZE HASH   a file of the tree as the run read it (before the first frame)
+//   clock MS TICK the clock shows MS elapsed and TICK from now on (before the first frame: as
+//                 the loading screen ends)
+//   frame MS TICK one frame with this clock
+//   expect NAME VALUE     the state's field NAME printed as VALUE (the run's last state)
+// KEY is one of esc enter space up down left right s f12; keys record what the game polled, so a
+// gamepad's buttons appear as the keys they stand for.
+#pragma once
+
+#include "common/result.hpp"
+#include "game/recording/script_words.hpp"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct ReplayCommand {
+    enum class Kind {
+        FrameMs,
+        Step,
+        Down,
+        Up,
+        Tap,
+        Shot,
+        Print,
+        Focus,
+        Close,
+        Seed,
+        File,
+        Clock,
+        Frame,
+        Expect
+    };
+    Kind kind = Kind::Step;
+    // frame-ms, clock, frame: milliseconds; step: frame count; focus: 1 on, 0 off; seed; file:
+    // size
+    double value = 0;
+    std::uint64_t number = 0; // clock, frame: tick; file: hash
+    int keyCode = 0;          // down, up, tap
+    std::string path;         // shot, file; expect: the field's name
+    std::string text;         // expect: the field's value
+    int line = 0;             // for messages
+};
+
+// Parses a whole script; the error names the line and what was wrong.
+common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view text,
+                                                             const std::string& scriptName);
