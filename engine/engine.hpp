@@ -155,8 +155,9 @@ class Engine {
     // Fades the presented frames in from a colour over `ms`, drawn over everything.
     virtual void fadeIn(float r, float g, float b, float ms) = 0;
 
-    // The last presented frame.
-    virtual bool saveScreenshotJpeg(const std::string& path) = 0;
+    // The last presented frame: `bytes` becomes a whole JPEG file (quality 90), which the
+    // caller writes whole or not at all.
+    virtual bool encodeScreenshotJpeg(std::string& bytes) = 0;
     virtual bool savePng(const std::string& path) = 0;
     // What the screen shows of the game: the window's own picture at the window's size on the
     // window back end (read from the X server), the last presented frame on the others.

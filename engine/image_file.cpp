@@ -293,17 +293,4 @@ bool saveImagePng(const Image& image, const std::string& path, std::string& erro
     return ok;
 }
 
-bool saveImageJpeg(const Image& image, const std::string& path, std::string& error) {
-    SDL_Surface* s = wrap(image);
-    if (!s) {
-        error = std::string("cannot save ") + path + ": " + SDL_GetError();
-        return false;
-    }
-    bool ok = IMG_SaveJPG(s, path.c_str(), 90) == 0;
-    if (!ok)
-        error = "cannot save " + path + ": " + IMG_GetError();
-    SDL_FreeSurface(s);
-    return ok;
-}
-
 } // namespace engine

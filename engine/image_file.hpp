@@ -45,8 +45,7 @@ Image resampleImage(const Image& image, int width, int height, bool filtered);
 // Copies an SDL surface of any format into an Image; false with a message on failure.
 bool imageFromSurface(SDL_Surface* surface, Image& out, std::string& error);
 
-// Saves 0xAARRGGBB pixels as PNG or JPEG (quality 90).
+// Saves 0xAARRGGBB pixels as PNG.
 bool saveImagePng(const Image& image, const std::string& path, std::string& error);
-bool saveImageJpeg(const Image& image, const std::string& path, std::string& error);
 
 } // namespace engine

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <jpeglib.h>
+#include <memory>
 
 namespace engine {
 namespace {
@@ -79,7 +81,50 @@ bool run(const unsigned char* data, std::size_t size, bool sizeOnly, Image& out)
     return ok;
 }
 
+// Like decodeRows(): plain data only in this frame, left by longjmp on an error.
+bool encodeRows(jpeg_compress_struct& info, ErrorExit& error, const Image& image, int quality,
+                unsigned char** bytes, unsigned long* size) {
+    if (setjmp(error.escape))
+        return false;
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, bytes, size);
+    info.image_width = JDIMENSION(image.width);
+    info.image_height = JDIMENSION(image.height);
+    info.input_components = 4;
+    info.in_color_space = JCS_EXT_BGRX;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        // libjpeg only reads the rows it is given.
+        JSAMPROW row = reinterpret_cast<JSAMPROW>(const_cast<std::uint32_t*>(
+            image.pixels.data() + std::size_t(info.next_scanline) * image.width));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    return true;
+}
+
 } // namespace
+
+bool encodeJpeg(const Image& image, int quality, std::string& out) {
+    if (image.width <= 0 || image.height <= 0 ||
+        image.pixels.size() != std::size_t(image.width) * image.height)
+        return false;
+    jpeg_compress_struct info{};
+    ErrorExit error{};
+    info.err = jpeg_std_error(&error.manager);
+    error.manager.error_exit = escapeOnError;
+    error.manager.output_message = ignoreMessage;
+    unsigned char* bytes = nullptr;
+    unsigned long size = 0;
+    const bool ok = encodeRows(info, error, image, quality, &bytes, &size);
+    jpeg_destroy_compress(&info);
+    const std::unique_ptr<unsigned char, decltype(&std::free)> owned(bytes, &std::free);
+    if (ok)
+        out.assign(reinterpret_cast<const char*>(bytes), size);
+    return ok;
+}
 
 bool looksLikeJpeg(const unsigned char* data, std::size_t size) {
     return size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;

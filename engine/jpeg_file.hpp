@@ -20,4 +20,8 @@ bool decodeJpeg(const unsigned char* data, std::size_t size, Image& out);
 // the check a load needs.
 bool readJpegSize(const unsigned char* data, std::size_t size, int& width, int& height);
 
+// Encodes 0xAARRGGBB pixels (alpha dropped) as a whole JPEG file in memory, so the caller can
+// write it whole or not at all. False when the library fails.
+bool encodeJpeg(const Image& image, int quality, std::string& out);
+
 } // namespace engine

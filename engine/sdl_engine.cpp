@@ -8,6 +8,7 @@
 #include "engine/gamepad_keys.hpp"
 #include "engine/image_file.hpp"
 #include "engine/input_state.hpp"
+#include "engine/jpeg_file.hpp"
 #include "engine/text_cache.hpp"
 #include "engine/texture_prefetch.hpp"
 #include "engine/texture_store.hpp"
@@ -264,11 +265,15 @@ class SdlEngine final : public Engine {
     }
 
     // The last presented frame.
-    bool saveScreenshotJpeg(const std::string& path) override {
+    bool encodeScreenshotJpeg(std::string& bytes) override {
         Image frame;
         std::string error;
-        if (!display_->capture(frame, error) || !saveImageJpeg(frame, path, error)) {
+        if (!display_->capture(frame, error)) {
             error_ = error;
+            return false;
+        }
+        if (!encodeJpeg(frame, 90, bytes)) {
+            error_ = "the frame could not be encoded as JPEG";
             return false;
         }
         return true;

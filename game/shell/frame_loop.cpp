@@ -1,5 +1,6 @@
 #include "game/shell/frame_loop.hpp"
 
+#include "common/atomic_file.hpp"
 #include "common/options_file.hpp"
 #include "game/gameplay/enemies.hpp"
 #include "game/gameplay/fly_collision.hpp"
@@ -28,6 +29,39 @@
 
 namespace {
 
+// Saves the presented frame under the first free number after the counter's: after a crash, or
+// beside a second game, the files may be ahead of the counter, and none is ever replaced. The
+// count only moves on for a file written whole.
+void saveScreenshot(GameState& state) {
+    namespace fs = std::filesystem;
+    engine::Engine& e = *state.engine;
+    const std::string failed = state.language == "cz" ? "Snímek obrazovky se nepodařilo uložit: "
+                                                      : "The screenshot could not be saved: ";
+    std::string jpeg;
+    if (!e.encodeScreenshotJpeg(jpeg)) {
+        showNotice(state, failed + e.lastError());
+        return;
+    }
+    const fs::path folder = state.files.writePath("screenshots");
+    std::error_code ignored;
+    fs::create_directories(folder, ignored);
+    for (long long n = state.screenshotCount + 1LL; n <= INT32_MAX; ++n) {
+        const fs::path path = folder / ("screenshot" + std::to_string(n) + ".jpg");
+        if (fs::exists(fs::symlink_status(path, ignored)))
+            continue;
+        const auto made = common::createFileAtomically(path, jpeg);
+        if (!made) {
+            showNotice(state, failed + made.message());
+            return;
+        }
+        if (made.value()) {
+            state.screenshotCount = static_cast<std::int32_t>(n);
+            return;
+        }
+    }
+    std::fprintf(stderr, "Brimzel: the screenshot counter is at its limit\n");
+}
+
 void handleScreenshotKey(GameState& state) {
     engine::Engine& e = *state.engine;
     if (e.keyDown(engine::key::S))
@@ -39,19 +73,7 @@ void handleScreenshotKey(GameState& state) {
         std::fprintf(stderr, "Brimzel: the screenshot counter is at its limit\n");
         return;
     }
-    const std::string path =
-        state.files
-            .writePath("screenshots/screenshot" +
-                       std::to_string(static_cast<long long>(state.screenshotCount) + 1) + ".jpg")
-            .string();
-    std::error_code ignored;
-    std::filesystem::create_directories(state.files.writePath("screenshots"), ignored);
-    // The count only moves on for a file that was written.
-    if (e.saveScreenshotJpeg(path))
-        ++state.screenshotCount;
-    else
-        std::fprintf(stderr, "Brimzel: %s could not be written: %s\n", path.c_str(),
-                     e.lastError().c_str());
+    saveScreenshot(state);
 }
 
 // A level that cannot be played (its file or its map is broken) is reported and the player

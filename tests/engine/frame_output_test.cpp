@@ -3,6 +3,8 @@
 
 #include <SDL_image.h>
 
+#include <fstream>
+
 using namespace engine;
 using namespace enginetest;
 
@@ -40,7 +42,12 @@ TEST(SavedFrames, PngAndJpegOfTheLastPresentedFrame) {
     e->fillRect(0, 0, 512, 768, Corners::all(0xFF00FF00u));
     e->present();
     ASSERT_TRUE(e->savePng(dir.file("frame.png"))) << e->lastError();
-    ASSERT_TRUE(e->saveScreenshotJpeg(dir.file("shot.jpg"))) << e->lastError();
+    std::string jpeg;
+    ASSERT_TRUE(e->encodeScreenshotJpeg(jpeg)) << e->lastError();
+    ASSERT_GT(jpeg.size(), 4u);
+    EXPECT_EQ(jpeg.substr(0, 2), "\xFF\xD8"); // a whole file: start and end of image
+    EXPECT_EQ(jpeg.substr(jpeg.size() - 2), "\xFF\xD9");
+    std::ofstream(dir.file("shot.jpg"), std::ios::binary) << jpeg;
     for (const char* name : {"frame.png", "shot.jpg"}) {
         SDL_Surface* s = IMG_Load(dir.file(name).c_str());
         ASSERT_TRUE(s) << name;

@@ -4,11 +4,13 @@
 
 #include "engine/display.hpp"
 #include "engine/image_file.hpp"
+#include "engine/jpeg_file.hpp"
 #include "engine/texture_store.hpp"
 
 #include <SDL.h>
 
 #include <cstdlib>
+#include <fstream>
 
 using namespace engine;
 using namespace enginetest;
@@ -124,7 +126,9 @@ TEST(WindowRenderer, KeepsADecodedCopyOnlyOfTexturesWhosePixelsAreRead) {
     EXPECT_EQ(store.get(read)->picture.image.pixels[5], 0xFF102030u);
 
     // A picture decoded at its first use goes to the card then, and keeps no copy either.
-    ASSERT_TRUE(saveImageJpeg(solidImage(6, 4, 0xFF102030u), dir.file("p.jpg"), error)) << error;
+    std::string jpeg;
+    ASSERT_TRUE(encodeJpeg(solidImage(6, 4, 0xFF102030u), 90, jpeg));
+    std::ofstream(dir.file("p.jpg"), std::ios::binary) << jpeg;
     DeferredPicture deferred;
     ASSERT_TRUE(deferDecode(dir.file("p.jpg"), {}, deferred));
     const TextureId later = store.storeDeferred(std::move(deferred), "later");

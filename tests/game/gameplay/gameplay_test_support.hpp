@@ -88,7 +88,7 @@ class ScriptedEngine final : public engine::Engine {
     engine::Size measureText(const std::string&, engine::FontId) override { return {}; }
     void drawText(const std::string&, float, float, engine::Color, engine::FontId) override {}
     void fadeIn(float, float, float, float) override {}
-    bool saveScreenshotJpeg(const std::string&) override { return false; }
+    bool encodeScreenshotJpeg(std::string&) override { return false; }
     bool savePng(const std::string&) override { return false; }
     const std::uint32_t* framePixels() const override { return nullptr; }
     bool pumpEvents() override { return true; }

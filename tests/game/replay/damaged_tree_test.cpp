@@ -146,7 +146,7 @@ TEST_F(DamagedTree, UnwritableTablesAndScreenshotsAreReportedAndTheGameGoesOn) {
                  "down up\nstep 30\nup up\nstep 300\nprint\n"
                  "tap enter\nstep 1\ntap up\nstep 1\ntap right\nstep 1\n"
                  "tap right\nstep 1\ntap enter\nstep 1\nprint\nstep 80\nprint\n",
-             {"screenshot1.jpg could not be written", "The high scores could not be saved"});
+             {"The screenshot could not be saved", "The high scores could not be saved"});
     ASSERT_EQ(run.prints.size(), 3u) << run.output;
     EXPECT_EQ(run.prints[0].at("screenState"), "501");
     EXPECT_EQ(run.prints[0].at("newPlace"), "1");

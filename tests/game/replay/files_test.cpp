@@ -2,10 +2,12 @@
 // screenshots, broken level files, a missing options file, and repeatable runs.
 #include "replay_harness.hpp"
 
+#include "common/atomic_file.hpp"
 #include "common/text_lines.hpp"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -98,6 +100,34 @@ TEST_F(Files, TheScreenshotCounterStopsAtItsLimitInsteadOfWrapping) {
     EXPECT_EQ(run.prints.at(0).at("screenshotCount"), "2147483647");
     EXPECT_EQ(screenshotFiles(), 0);
     EXPECT_EQ(tree.optionLines()[30], "Screenshots:2147483647");
+}
+
+TEST_F(Files, AScreenshotTakesTheNextFreeNumberInsteadOfReplacingOne) {
+    // A crash kept the counter at 4 after two more screenshots (or a second game took them).
+    tree.setOptionLine(31, "Screenshots:4");
+    const fs::path shots = tree.root() / "screenshots";
+    std::ofstream(shots / "screenshot5.jpg", std::ios::binary) << "taken";
+    std::ofstream(shots / "screenshot6.jpg", std::ios::binary) << "taken too";
+    const ReplayRun run = tree.run("tap s\nstep 1\nprint\ntap f12\nstep 2\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.prints.at(0).at("screenshotCount"), "7");
+    EXPECT_EQ(readFile(shots / "screenshot5.jpg"), "taken");
+    EXPECT_EQ(readFile(shots / "screenshot6.jpg"), "taken too");
+    EXPECT_EQ(readFile(shots / "screenshot7.jpg").substr(0, 2), "\xFF\xD8");
+    EXPECT_EQ(tree.optionLines()[30], "Screenshots:7");
+}
+
+TEST_F(Files, AScreenshotOnAFullDiskIsReportedAndNotCounted) {
+    tree.setOptionLine(3, "GameLanguage:en");
+    tree.setOptionLine(31, "Screenshots:4");
+    common::setFileFaultsForTesting({.write = ENOSPC});
+    const ReplayRun run = tree.run("tap s\nstep 1\nprint\n", {"could not be saved"});
+    common::setFileFaultsForTesting({});
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.prints.at(0).at("screenshotCount"), "4");
+    EXPECT_NE(run.prints.at(0).at("notice").find("The screenshot could not be saved"),
+              std::string::npos);
+    EXPECT_TRUE(fs::is_empty(tree.root() / "screenshots")); // no picture, whole or part
 }
 
 TEST_F(Files, AMissingLevelFileReturnsToTheMenu) {
