@@ -3,6 +3,8 @@
 #include "common/numbers.hpp"
 #include "common/text_lines.hpp"
 
+#include <cmath>
+
 namespace common {
 namespace {
 
@@ -17,9 +19,16 @@ std::string found(std::string_view value) {
     return ", found \"" + std::string(value) + "\"";
 }
 
+// Whole ends are written exactly (a float would make 2147483647 of 2147483648).
+std::string rangeEnd(double value) {
+    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+        return formatInteger(static_cast<std::int64_t>(value));
+    }
+    return formatDecimal(static_cast<float>(value));
+}
+
 std::string rangeText(double minimum, double maximum) {
-    return " from " + formatDecimal(static_cast<float>(minimum)) + " to " +
-           formatDecimal(static_cast<float>(maximum));
+    return " from " + rangeEnd(minimum) + " to " + rangeEnd(maximum);
 }
 
 template <typename T, typename Parse>

@@ -29,6 +29,8 @@ constexpr std::array<std::array<int, kEnemyFields>, kEnemyKinds> kEnemyDefaults 
     {4, 12, 150, 10000, 12000},
     {6, 10, 1700, 7000, 5000},
 }};
+constexpr double kLowestEnemyValue = std::numeric_limits<std::int32_t>::min();
+constexpr double kHighestEnemyValue = std::numeric_limits<std::int32_t>::max();
 constexpr int kMaxUserLevels = 16;
 constexpr const char* kFreeLine = "Comment:Edit these settings with Brimzel-Options";
 constexpr const char* kNoScreenshots = "Screenshots:0";
@@ -143,9 +145,11 @@ Result<GameOptions> readGameOptions(const std::filesystem::path& path) {
     for (int kind = 1; kind <= kEnemyKinds; ++kind) {
         for (int field = 0; field < kEnemyFields; ++field) {
             const std::string what = "a number after \"" + enemyOptionKey(kind, field) + "\"";
-            auto value =
-                readDecimalValue(path, lines, enemyLine(kind, field),
-                                 kEnemyKeyLengths[static_cast<std::size_t>(field)], what, 0.0, 1e9);
+            // Any number a 32-bit whole number holds, negative ones too: the game copes with
+            // whatever the insects then do.
+            auto value = readDecimalValue(path, lines, enemyLine(kind, field),
+                                          kEnemyKeyLengths[static_cast<std::size_t>(field)], what,
+                                          kLowestEnemyValue, kHighestEnemyValue);
             if (!value) {
                 return value.error();
             }

@@ -2,6 +2,7 @@
 #include "game/gameplay/play_math.hpp"
 #include "game/gameplay/random_draws.hpp"
 #include "game/state/game_state.hpp"
+#include "game/state/play_clock.hpp"
 #include "game/state/sound_player.hpp"
 
 #include <algorithm>
@@ -136,8 +137,8 @@ void enemyMotionStep(GameState& s) {
     if (!s.engine)
         return;
     const int count = std::clamp<int>(s.enemyCount, 0, kMaxEnemies);
-    const std::uint32_t now = s.engine->tick();
-    const double elapsed = s.engine->elapsedMs();
+    const std::uint32_t now = playTick(s);
+    const double elapsed = playElapsedMs(s);
 
     if (intervalPassed(now, 10, s.enemyAnimTick)) {
         s.enemyAnimTick = now;

@@ -2,6 +2,7 @@
 #include "game/gameplay/map_mask.hpp"
 #include "game/gameplay/play_math.hpp"
 #include "game/state/game_state.hpp"
+#include "game/state/play_clock.hpp"
 #include "game/state/sound_player.hpp"
 
 #include <algorithm>
@@ -154,7 +155,7 @@ void enemySensingStep(GameState& s) {
     }
 
     const engine::TextureId mask = maskTexture(s);
-    const std::uint32_t now = s.engine->tick();
+    const std::uint32_t now = playTick(s);
     for (int i = 1; i <= count; ++i) {
         s.enemyDX[i] = s.flyX - s.enemyX[i];
         s.enemyDY[i] = s.flyY - s.enemyY[i];

@@ -4,6 +4,7 @@
 #include "game/gameplay/map_mask.hpp"
 #include "game/gameplay/play_math.hpp"
 #include "game/state/game_state.hpp"
+#include "game/state/play_clock.hpp"
 
 #include <algorithm>
 
@@ -126,7 +127,7 @@ void computeFlyProbes(GameState& s) {
 
 void CheckCollision(GameState& s) {
     using namespace gameplay;
-    const double elapsed = s.engine ? s.engine->elapsedMs() : 0.0;
+    const double elapsed = playElapsedMs(s);
     updateFlyHeading(s);
     computeFlyProbes(s);
 

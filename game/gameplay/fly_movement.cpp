@@ -2,6 +2,7 @@
 
 #include "game/gameplay/play_math.hpp"
 #include "game/state/game_state.hpp"
+#include "game/state/play_clock.hpp"
 
 #include <algorithm>
 #include <string>
@@ -334,7 +335,7 @@ void MoveFly(GameState& s) {
     using namespace gameplay;
     if (!s.engine)
         return;
-    const double elapsed = s.engine->elapsedMs();
+    const double elapsed = playElapsedMs(s);
     animateWings(s, elapsed);
     const int step = turnStep(s, elapsed);
     moveHeld(s, elapsed, step);

@@ -3,6 +3,7 @@
 #include "game/gameplay/map_mask.hpp"
 #include "game/gameplay/play_math.hpp"
 #include "game/state/game_state.hpp"
+#include "game/state/play_clock.hpp"
 #include "game/state/sound_player.hpp"
 
 #include <cmath>
@@ -34,7 +35,7 @@ double gravityDirection(double dx, double dy) {
 void gravityStep(GameState& s) {
     if (!s.engine)
         return;
-    const double elapsed = s.engine->elapsedMs();
+    const double elapsed = playElapsedMs(s);
     s.gravityDX = s.flyX - s.gravityX;
     s.gravityDY = s.flyY - s.gravityY;
     s.gravityDistance = std::hypot(s.gravityDX, s.gravityDY);

@@ -2,13 +2,14 @@
 
 #include "game/gameplay/play_math.hpp"
 #include "game/state/game_state.hpp"
+#include "game/state/play_clock.hpp"
 
 namespace gameplay {
 
 void clockStep(GameState& s) {
     if (!s.engine)
         return;
-    const std::uint32_t now = s.engine->tick();
+    const std::uint32_t now = playTick(s);
     if (s.gameMode == 3) {
         if (!intervalPassed(now, 1000, s.clockTick))
             return;
@@ -35,7 +36,7 @@ void clockStep(GameState& s) {
 void scoreStep(GameState& s) {
     if (!s.engine)
         return;
-    const std::uint32_t now = s.engine->tick();
+    const std::uint32_t now = playTick(s);
     if (s.scoreCounting && !s.levelWon && intervalPassed(now, 20, s.lastScoreTick)) {
         s.lastScoreTick = now;
         s.displayedScore += 2;
@@ -66,8 +67,8 @@ void scoreStep(GameState& s) {
 void healthBubbleStep(GameState& s) {
     if (!s.engine)
         return;
-    const double elapsed = s.engine->elapsedMs();
-    const std::uint32_t now = s.engine->tick();
+    const double elapsed = playElapsedMs(s);
+    const std::uint32_t now = playTick(s);
     if (s.bubbleVisible) {
         s.bubbleAngle += elapsed * 0.5;
         if (s.bubbleAngle > 360.0)

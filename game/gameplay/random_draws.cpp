@@ -1,11 +1,12 @@
 #include "game/gameplay/random_draws.hpp"
 
 #include "game/state/game_state.hpp"
+#include "game/state/play_clock.hpp"
 
 namespace gameplay {
 
 void reseedFromClock(GameState& state) {
-    const std::uint32_t tick = state.engine ? state.engine->tick() : 0u;
+    const std::uint32_t tick = playTick(state);
     const std::uint32_t previous = static_cast<std::uint32_t>(state.rng());
     state.rng.seed(previous ^ (tick * 2654435761u));
 }

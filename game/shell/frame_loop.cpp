@@ -19,6 +19,7 @@
 #include "game/shell/window_focus.hpp"
 #include "game/state/game_state.hpp"
 #include "game/state/notices.hpp"
+#include "game/state/play_clock.hpp"
 #include "game/state/run_reset.hpp"
 #include "game/state/sound_player.hpp"
 
@@ -26,6 +27,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -97,9 +99,7 @@ void leaveUnplayableLevel(GameState& state) {
     state.screenState = 50;
 }
 
-} // namespace
-
-void runPlaySteps(GameState& state) {
+void runPlayPiece(GameState& state) {
     gameplay::clockStep(state);
     CheckCollision(state);
     MoveFly(state);
@@ -119,6 +119,27 @@ void runPlaySteps(GameState& state) {
         gameplay::scoreStep(state);
         gameplay::healthBubbleStep(state);
     }
+}
+
+} // namespace
+
+void runPlaySteps(GameState& state) {
+    if (!state.engine) {
+        runPlayPiece(state);
+        return;
+    }
+    const engine::Engine& e = *state.engine;
+    const std::vector<PlayPiece> pieces = playPieces(e.elapsedMs(), e.tick());
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        // A piece that ends play (a broken level, a pause) ends the frame's play as well.
+        const bool playing = state.screenState >= 200 && state.screenState <= 299 &&
+                             !state.paused && !state.levelLoadFailed;
+        if (k > 0 && !playing)
+            break;
+        state.playPiece = pieces[k];
+        runPlayPiece(state);
+    }
+    state.playPiece.reset();
 }
 
 void runScreenSteps(GameState& state) {

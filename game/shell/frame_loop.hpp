@@ -12,7 +12,8 @@ bool runFrame(GameState& state, SessionRecording* recording = nullptr);
 // The steps of the current screen state (dispatch by screenState, ranges in order).
 void runScreenSteps(GameState& state);
 
-// The playing frame's gameplay steps (state 200-299, not paused).
+// The playing frame's gameplay steps (state 200-299, not paused); a long frame is played in
+// pieces (game/state/play_clock.hpp).
 void runPlaySteps(GameState& state);
 
 // Writes the options file back, releases the engine and the audio systems. Returns false when

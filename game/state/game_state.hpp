@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -43,6 +44,12 @@ struct PoppedHalf {
     double angle = 0.0;
 };
 
+// A stretch of a frame that the play steps move the game through (play_clock.hpp).
+struct PlayPiece {
+    double elapsedMs = 0.0;
+    std::uint32_t tick = 0; // the clock at the piece's end
+};
+
 template <typename T> using EnemySlots = std::array<T, kMaxEnemies + 1>; // 1..10
 template <typename T> using KindTable = std::array<T, kEnemyKinds + 1>;  // 1 wasp .. 4 hornet
 
@@ -51,6 +58,8 @@ struct GameState {
     // One engine object stands for the whole display side: set-up, frame clear and present,
     // clock, input, textures, drawing, fonts, fades and screenshots.
     std::unique_ptr<engine::Engine> engine;
+    // The piece of the frame being played; without one the play steps read the engine's clock.
+    std::optional<PlayPiece> playPiece;
     bool bLoop = false;
     // The one random generator; seeded from the engine clock so a scripted run repeats.
     std::mt19937 rng{0u};

@@ -76,6 +76,28 @@ TEST(OptionsFile, ValuesAreCutByPosition) {
     EXPECT_NE(options.message().find("o.ini: line 9"), std::string::npos) << options.message();
 }
 
+TEST(OptionsFile, EnemyValuesTakeAnyThirtyTwoBitWholeNumber) {
+    TempFolder folder;
+    auto lines = defaultOptionsLines();
+    lines[10] = "EnemySpeed1:-8";
+    lines[11] = "EnemyFollowSpeed1:-2147483648";
+    lines[12] = "EnemyReaction1:2147483647";
+    lines[13] = "EnemyFollowTime1:-1";
+    auto options = readGameOptions(folder.writeLines("o.ini", lines));
+    ASSERT_TRUE(options.ok()) << options.message();
+    EXPECT_DOUBLE_EQ(options.value().kindSpeed[0], -0.08);
+    EXPECT_DOUBLE_EQ(options.value().kindFollowSpeed[0], -21474836.48);
+    EXPECT_DOUBLE_EQ(options.value().kindReaction[0], 2147483647.0);
+    EXPECT_DOUBLE_EQ(options.value().kindFollowTime[0], -1.0);
+
+    lines[12] = "EnemyReaction1:2147483648";
+    options = readGameOptions(folder.writeLines("o.ini", lines));
+    ASSERT_FALSE(options.ok());
+    EXPECT_NE(options.message().find("line 13: "), std::string::npos) << options.message();
+    EXPECT_NE(options.message().find(" from -2147483648 to 2147483647,"), std::string::npos)
+        << options.message();
+}
+
 TEST(OptionsFile, LowerCaseYesIsWrittenBackAsNo) {
     TempFolder folder;
     auto lines = defaultOptionsLines();

@@ -50,6 +50,13 @@ TEST_F(OptionsEditorFiles, OddValuesAreShownAndWrittenBackAsTheEditorUnderstands
               QString("Soubory nastavení (*.ini);;Všechny soubory (*)"));
 }
 
+TEST_F(OptionsEditorFiles, NegativeEnemyValuesAreShownAsRead) {
+    startWith(optionLinesWith({{11, "EnemySpeed1:-8"}, {14, "EnemyFollowTime1:-2147483648"}}));
+    EXPECT_EQ(fieldText("Text1"), QString("-8"));
+    EXPECT_EQ(fieldText("Text4"), QString("-2147483648"));
+    EXPECT_TRUE(dialogs.notices.isEmpty());
+}
+
 TEST_F(OptionsEditorFiles, AnotherLanguageTicksEnglishKeepsTheCaptionsAndIsWrittenBack) {
     startWith(optionLinesWith({{3, "GameLanguage:de"}}));
     EXPECT_TRUE(ticked("Check10"));

@@ -131,4 +131,33 @@ TEST_F(LevelRules, AnEnemyChasesAndDrainsEnergy) {
     EXPECT_LT(number(run.prints[2], "energy"), 100);
 }
 
+TEST_F(LevelRules, AnyEnemyValuesPlayWithoutHarm) {
+    // Negative and extreme speeds, distances and times: the insects may do odd things, but the
+    // game neither stops, hangs nor loses track of them, at normal and at long frames.
+    const char* extremes[5][2] = {{"-2147483648", "2147483647"},
+                                  {"2147483647", "-2147483648"},
+                                  {"2147483647", "-2147483648"},
+                                  {"-2147483648", "2147483647"},
+                                  {"2147483647", "-2147483648"}};
+    const char* keys[5] = {"EnemySpeed", "EnemyFollowSpeed", "EnemyReaction", "EnemyFollowTime",
+                           "EnemySleepTime"};
+    for (int kind = 1; kind <= 4; ++kind)
+        for (int field = 0; field < 5; ++field)
+            tree.setOptionLine(11 + (kind - 1) * 5 + field,
+                               keys[field] + std::to_string(kind) + ":" +
+                                   (kind == 4 ? "-8" : extremes[field][kind % 2]));
+    level.enemies = {{1, 200, 200, 45}, {2, 600, 150, 180}, {3, 400, 600, 270}, {4, 700, 500, 0}};
+    const ReplayRun run = play("step 300\nprint\nframe-ms 1000\nstep 30\nprint\n");
+    ASSERT_EQ(run.prints.size(), 2u) << run.output;
+    for (const PrintedState& printed : run.prints) {
+        for (int i = 1; i <= 4; ++i) {
+            std::istringstream in(printed.at("enemy" + std::to_string(i)));
+            double kind = 0, x = NAN, y = NAN;
+            in >> kind >> x >> y;
+            EXPECT_TRUE(std::isfinite(x) && std::isfinite(y))
+                << printed.at("enemy" + std::to_string(i));
+        }
+    }
+}
+
 } // namespace
