@@ -52,6 +52,9 @@ struct GameState {
     // clock, input, textures, drawing, fonts, fades and screenshots.
     std::unique_ptr<engine::Engine> engine;
     bool bLoop = false;
+    // Why the loop ended on a fault the program cannot go on from (a picture that failed at its
+    // first use); empty on a normal end. The program reports it and ends without its shutdown.
+    std::string fatalError;
     // The one random generator; seeded from the engine clock so a scripted run repeats.
     std::mt19937 rng{0u};
     // Where the files are, relative to the working directory: tables, options, saved
