@@ -24,8 +24,12 @@ std::size_t characterCount(std::string_view text) {
     }));
 }
 
+// A name is as long as a line may be (a byte per character in the file's code page): the file
+// format sets no other limit.
+constexpr std::size_t kLongestName = kMaxLineBytes;
+
 std::string longestNameText() {
-    return "a name of at most " + std::to_string(kMaxHighscoreNameLength) + " characters";
+    return "a name of at most " + std::to_string(kLongestName) + " characters";
 }
 
 // The fault of one row (name line and points line), if it has one.
@@ -33,9 +37,6 @@ std::optional<Error> rowFault(const std::filesystem::path& path, const TextLine&
                               std::size_t nameLine, const TextLine& points, std::int16_t& value) {
     if (name.fault) {
         return name.fault;
-    }
-    if (characterCount(name.text) > kMaxHighscoreNameLength) {
-        return lineError(path, nameLine, longestNameText());
     }
     if (points.fault) {
         return points.fault;
@@ -143,7 +144,7 @@ Result<std::filesystem::path> setDamagedHighscoreAside(const std::filesystem::pa
 Status writeHighscoreFile(const std::filesystem::path& path, const HighscoreFile& table) {
     std::vector<std::string> lines;
     for (std::size_t place = 0; place < kHighscorePlaces; ++place) {
-        if (characterCount(table.highscoreNames[place]) > kMaxHighscoreNameLength) {
+        if (characterCount(table.highscoreNames[place]) > kLongestName) {
             return Error{ErrorKind::writeFailed,
                          path.string() + ": line " + std::to_string(2 * place + 1) + ": expected " +
                              longestNameText(),

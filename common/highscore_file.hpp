@@ -13,10 +13,11 @@ namespace common {
 inline constexpr int kHighscorePlaces = 4;
 inline constexpr int kUserLevelTable = 17; // every user level shares table 17 of its mode
 
-// The longest name a place holds, in characters. The high-score screen sets a place line in
+// The longest name name entry types, in characters. The high-score screen sets a place line in
 // glyphs from x = 20; a name of this many of the widest glyph the name keyboard types, between
 // the longest fixed parts ("4. place: " and "-, points: -32768"), still ends 20 px inside the
-// 1024 px screen. Writer, reader and name entry all keep to it.
+// 1024 px screen. The file itself holds names of any length up to its line bound (tables come
+// from other installations and other tools too); longer ones are shown cut.
 inline constexpr std::size_t kMaxHighscoreNameLength = 23;
 
 // One table: place 1 is the best. Names may be empty.
@@ -35,8 +36,8 @@ std::filesystem::path highscoreFilePath(const std::filesystem::path& root, int g
 std::filesystem::path defaultHighscoreFilePath(const std::filesystem::path& root, int gameMode,
                                                int levelNumber, bool userLevel);
 
-// Eight lines: name and points of places 1 to 4. Points are 16-bit whole numbers, names at
-// most kMaxHighscoreNameLength characters.
+// Eight lines: name and points of places 1 to 4. Points are 16-bit whole numbers; a name is any
+// line the text reader takes (up to kMaxLineBytes).
 Result<HighscoreFile> readHighscoreFile(const std::filesystem::path& path);
 
 // What a table file still holds. A row whose name and points both read keeps its order and
@@ -52,8 +53,9 @@ Result<HighscoreReading> readHighscoreRows(const std::filesystem::path& path);
 // so on when that is taken: an earlier copy is never replaced. Returns the copy's path.
 Result<std::filesystem::path> setDamagedHighscoreAside(const std::filesystem::path& path);
 
-// Writes the eight lines, replacing the file atomically. A name the reader would refuse is
-// refused. A damaged file in the way is set aside first; when that fails nothing is written.
+// Writes the eight lines, replacing the file atomically. A name the reader would refuse (one
+// longer than kMaxLineBytes characters) is refused. A damaged file in the way is set aside first;
+// when that fails nothing is written.
 Status writeHighscoreFile(const std::filesystem::path& path, const HighscoreFile& table);
 
 // Puts the default copy back: the default file is copied whole over the table file, a damaged

@@ -96,6 +96,11 @@ class Engine {
     virtual ~Engine() = default;
 
     const std::string& lastError() const { return error_; }
+    // The first picture that could not be decoded at its first use after all (a JPEG file that
+    // passed the check at load), with the reason; empty while none has failed. That picture
+    // draws nothing and its pixels read 0: a program that needs its pictures ends on this as on
+    // a failed load.
+    const std::string& pictureFailure() const { return pictureFailure_; }
 
     // Frame.
     virtual void clear() = 0;
@@ -202,6 +207,7 @@ class Engine {
 
   protected:
     std::string error_;
+    std::string pictureFailure_;
     bool focused_ = true;
 };
 

@@ -459,12 +459,17 @@ class SdlEngine final : public Engine {
     }
 
     // The picture of `id`, decoded first if its decode was deferred. A decode that fails then is
-    // the last error, as a failed load is (a pixel read, though const, may be what decodes).
+    // the last error, as a failed load is, and the picture failure (a pixel read, though const,
+    // may be what decodes).
     const Picture* ready(TextureId id) const {
         std::string error;
         const Picture* picture = textures_.ready(id, error);
-        if (!error.empty())
-            const_cast<SdlEngine*>(this)->error_ = error;
+        if (!error.empty()) {
+            auto* self = const_cast<SdlEngine*>(this);
+            self->error_ = error;
+            if (self->pictureFailure_.empty())
+                self->pictureFailure_ = error;
+        }
         return picture;
     }
 

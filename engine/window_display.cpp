@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace engine {
 
@@ -203,6 +204,16 @@ std::unique_ptr<Display> createWindowDisplay(const DisplayConfig& config, std::s
                                              WindowDrawing drawing) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         error = std::string("cannot open the display: ") + SDL_GetError();
+        return nullptr;
+    }
+    // Where no display answers, SDL falls back to drivers that show nothing: a window there
+    // would run unseen for ever. They serve only when asked for by name.
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    if ((!asked || !*asked) && (driver == "offscreen" || driver == "dummy")) {
+        error = "no X or Wayland display answers (DISPLAY, WAYLAND_DISPLAY); SDL_VIDEODRIVER "
+                "may name another video driver";
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
     // The window opens at canvas size unless the desktop is smaller; it shrinks to fit then.

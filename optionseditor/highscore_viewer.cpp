@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -172,9 +173,17 @@ void HighscoreViewer::showTable() {
     }
     const common::HighscoreFile& table = reading.value().table;
     for (std::size_t place = 0; place < placeLines_.size(); ++place) {
-        placeLines_[place]->setText(placeLine(placeLanguage_, static_cast<int>(place) + 1,
-                                              QString::fromStdString(table.highscoreNames[place]),
-                                              table.highscorePoints[place]));
+        QLabel* line = placeLines_[place];
+        // A name longer than the game lets a player type (a table from elsewhere) is cut to the
+        // room a typed one takes, so the window keeps its size; the whole name is its tip.
+        const QString name = QString::fromStdString(table.highscoreNames[place]);
+        const QFontMetrics metrics = line->fontMetrics();
+        const int room = metrics.horizontalAdvance(
+            QString(static_cast<qsizetype>(common::kMaxHighscoreNameLength), QLatin1Char('W')));
+        const QString shown = metrics.elidedText(name, Qt::ElideRight, room);
+        line->setText(placeLine(placeLanguage_, static_cast<int>(place) + 1, shown,
+                                table.highscorePoints[place]));
+        line->setToolTip(shown == name ? QString() : name);
     }
     if (reading.value().damage) {
         dialogs_.showNotice(this,

@@ -44,11 +44,40 @@ std::vector<GlyphPlacement> layoutGlyphText(std::string_view text, const GlyphTa
     return placed;
 }
 
-void drawGlyphText(GameState& state, std::string_view text, float y) {
-    engine::Engine& e = *state.engine;
-    auto width = [&e](int index) {
-        return static_cast<float>(e.textureSize(e.texture("key_" + std::to_string(index))).width);
+std::string fitGlyphLine(std::string_view before, std::string_view middle, std::string_view after,
+                         const GlyphTable& glyphTable,
+                         const std::function<float(int index)>& glyphWidth, float right) {
+    constexpr float kLeft = 20.0f;
+    auto width = [&](std::string_view text) {
+        float sum = 0.0f;
+        for (const GlyphPlacement& glyph : layoutGlyphText(text, glyphTable, glyphWidth, 0.0f))
+            sum += glyph.width;
+        return sum;
     };
+    const float fixed = kLeft + width(before) + width(after);
+    std::string line(before);
+    if (fixed + width(middle) <= right)
+        return line.append(middle).append(after);
+    // Character by character, so a long name costs no more than one pass.
+    const std::string_view cut = "..";
+    float room = right - fixed - width(cut);
+    for (const std::string& character : splitCharacters(middle)) {
+        room -= width(character);
+        if (room < 0.0f)
+            break;
+        line += character;
+    }
+    return line.append(cut).append(after);
+}
+
+float drawnGlyphWidth(const GameState& state, int index) {
+    const engine::Engine& e = *state.engine;
+    return static_cast<float>(e.textureSize(e.texture("key_" + std::to_string(index))).width);
+}
+
+void drawGlyphText(GameState& state, std::string_view text, float y) {
+    auto width = [&state](int index) { return drawnGlyphWidth(state, index); };
+    engine::Engine& e = *state.engine;
     for (const GlyphPlacement& glyph : layoutGlyphText(text, state.glyphTable, width))
         e.drawTexture(e.texture("key_" + std::to_string(glyph.index)), glyph.x, y,
                       glyph.x + glyph.width, y + 40);

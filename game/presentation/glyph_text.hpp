@@ -29,5 +29,14 @@ std::vector<GlyphPlacement> layoutGlyphText(std::string_view text, const GlyphTa
                                             const std::function<float(int index)>& glyphWidth,
                                             float left = 20.0f);
 
+// The line `before` + `middle` + `after` as it fits between x = 20 and `right`: when it would
+// reach further, `middle` loses characters from its end and shows ".." where they were.
+std::string fitGlyphLine(std::string_view before, std::string_view middle, std::string_view after,
+                         const GlyphTable& glyphTable,
+                         const std::function<float(int index)>& glyphWidth, float right);
+
+// The width of glyph "key_<index>" as drawGlyphText draws it.
+float drawnGlyphWidth(const GameState& state, int index);
+
 // Draws a line with its top at y, starting at x = 20, 40 pixels high.
 void drawGlyphText(GameState& state, std::string_view text, float y);

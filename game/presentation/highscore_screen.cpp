@@ -12,6 +12,9 @@
 
 namespace {
 
+// Where a line of the table must end: 20 px inside the screen, as it starts.
+constexpr float kLineRight = 1004.0f;
+
 bool czech(const GameState& state) {
     return state.language == "cz";
 }
@@ -53,13 +56,15 @@ std::vector<GlyphLine> highscoreHeaderLines(const GameState& state) {
     return lines;
 }
 
-std::string highscorePlaceLine(const GameState& state, int place, const std::string& cursor) {
+std::string highscorePlaceLine(const GameState& state, int place, const std::string& cursor,
+                               const std::function<float(int index)>& glyphWidth) {
     const std::string points = std::to_string(state.highscorePoints[place]);
-    if (czech(state))
-        return std::to_string(place) + ". místo: " + state.highscoreNames[place] + cursor +
-               ", body: " + points;
-    return std::to_string(place) + ". place: " + state.highscoreNames[place] + cursor +
-           ", points: " + points;
+    const std::string before = std::to_string(place) + (czech(state) ? ". místo: " : ". place: ");
+    const std::string after = cursor + (czech(state) ? ", body: " : ", points: ") + points;
+    const std::string& name = state.highscoreNames[place];
+    if (!glyphWidth)
+        return before + name + after;
+    return fitGlyphLine(before, name, after, state.glyphTable, glyphWidth, kLineRight);
 }
 
 void drawHighscoreScreen(GameState& state) {
@@ -82,9 +87,10 @@ void drawHighscoreScreen(GameState& state) {
         if (state.blinkTimer >= 4.0)
             state.blinkTimer = 0.0;
     }
+    auto glyphWidth = [&state](int index) { return drawnGlyphWidth(state, index); };
     for (int place = 1; place <= 4; ++place) {
         const bool typing = entry && place == state.newPlace;
-        drawGlyphText(state, highscorePlaceLine(state, place, typing ? cursor : ""),
+        drawGlyphText(state, highscorePlaceLine(state, place, typing ? cursor : "", glyphWidth),
                       160.0f + 50.0f * place);
     }
     if (!entry)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,10 @@ struct GlyphLine {
     float y = 0.0f;
 };
 std::vector<GlyphLine> highscoreHeaderLines(const GameState& state);
-std::string highscorePlaceLine(const GameState& state, int place, const std::string& cursor);
+// With `glyphWidth`, a name too long for the screen (from a table written elsewhere: name entry
+// types no more than fits) is cut so that the line ends 20 px inside it, the points still shown.
+std::string highscorePlaceLine(const GameState& state, int place, const std::string& cursor,
+                               const std::function<float(int index)>& glyphWidth = {});
 
 // Draws the screen and runs its leaving fade (states 500 and 501).
 void drawHighscoreScreen(GameState& state);

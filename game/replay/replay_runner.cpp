@@ -120,6 +120,8 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
             if (!runFrame(state))
                 return false;
             ++frame;
+            if (!state.fatalError.empty())
+                return false;
         }
         return true;
     };
@@ -196,6 +198,10 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
         if (!running) {
             if (stopped)
                 break;
+            if (!state.fatalError.empty()) { // as the game ends on it
+                err << "brimzel-replay: " << state.fatalError << '\n';
+                return 1;
+            }
             // The game has ended: a recording that goes on did not end here.
             for (size_t rest = next + 1; rest < script.size(); ++rest)
                 if (script[rest].kind == ReplayCommand::Kind::Frame ||

@@ -90,6 +90,10 @@ int main(int argc, char** argv) {
     if (!recordingWritten)
         std::fprintf(stderr, "Brimzel: the recording %s could not be written completely\n",
                      recordFile.c_str());
+    if (!state.fatalError.empty()) {
+        reportFatalError(state.fatalError, true);
+        return 1;
+    }
     shutdownGame(state);
     return 0;
 }

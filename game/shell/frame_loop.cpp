@@ -174,7 +174,8 @@ void runScreenSteps(GameState& state) {
 
 bool runFrame(GameState& state, SessionRecording* recording) {
     if (!state.bLoop) {
-        shutdownGame(state);
+        if (state.fatalError.empty())
+            shutdownGame(state);
         return false;
     }
     engine::Engine& e = *state.engine;
@@ -186,6 +187,13 @@ bool runFrame(GameState& state, SessionRecording* recording) {
     followWindowFocus(state);
     e.clear();
     runScreenSteps(state);
+    // A picture that failed at its first use ends the game as a failed load does, before the
+    // frame it is missing from is shown or anything goes on without it.
+    if (!e.pictureFailure().empty()) {
+        state.fatalError = e.pictureFailure();
+        state.bLoop = false;
+        return true;
+    }
     if (state.levelLoadFailed)
         leaveUnplayableLevel(state);
     drawNotice(state);

@@ -36,9 +36,12 @@ void applyOptions(GameState& state, const common::GameOptions& options) {
     state.screenshotCount = options.screenshotCount;
 }
 
-void loadEntry(engine::Engine& e, const CatalogueEntry& entry) {
-    // A missing picture only draws nothing; the game stays playable.
-    e.loadTexture(entry.path, entry.key, entry.options);
+// A picture that does not load ends the start-up with the file named: the game would play on
+// without it (a map on white, its walls unseen).
+common::Status loadEntry(engine::Engine& e, const CatalogueEntry& entry) {
+    if (e.loadTexture(entry.path, entry.key, entry.options) == engine::kNoTexture)
+        return common::Error{common::ErrorKind::missingFile, e.lastError()};
+    return {};
 }
 
 engine::TextureFile fileOf(const CatalogueEntry& entry) {
@@ -104,7 +107,8 @@ common::Status startGame(GameState& state, const StartupSettings& settings) {
     fillGlyphTable(state);
 
     for (const auto& entry : loadingScreenTextures())
-        loadEntry(e, entry);
+        if (auto loaded = loadEntry(e, entry); !loaded)
+            return loaded;
     state.rng.seed(settings.seed);
     gameplay::reseedFromClock(state);
     state.menuBackground =
@@ -120,8 +124,10 @@ common::Status startGame(GameState& state, const StartupSettings& settings) {
     e.prefetchTextures(std::move(files));
     // The font opens while the workers decode the loading screen's background.
     createFont(e, loadingFont());
-    loadEntry(e, loadingBackground(state.menuBackground));
-    loadEntry(e, loadingBackgroundFrame(state.menuBackground));
+    for (const CatalogueEntry& entry :
+         {loadingBackground(state.menuBackground), loadingBackgroundFrame(state.menuBackground)})
+        if (auto loaded = loadEntry(e, entry); !loaded)
+            return loaded;
 
     state.loadedCount = 0;
     state.loadTotal = kLoadingSteps;
@@ -130,9 +136,14 @@ common::Status startGame(GameState& state, const StartupSettings& settings) {
     auto redraw = [&state] { RedrawLoading(state); };
     startAudio(state, settings.audioOutput, notify, redraw);
     for (const auto& entry : catalogue) {
-        loadEntry(e, entry);
+        if (auto loaded = loadEntry(e, entry); !loaded)
+            return loaded;
         RedrawLoading(state);
     }
+
+    // The loading screen's background decodes at its first use, while it is drawn.
+    if (!e.pictureFailure().empty())
+        return common::Error{common::ErrorKind::badContent, e.pictureFailure()};
 
     for (const auto& font : gameFonts())
         createFont(e, font);

@@ -61,6 +61,9 @@ struct GameState {
     // The piece of the frame being played; without one the play steps read the engine's clock.
     std::optional<PlayPiece> playPiece;
     bool bLoop = false;
+    // Why the loop ended on a fault the program cannot go on from (a picture that failed at its
+    // first use); empty on a normal end. The program reports it and ends without its shutdown.
+    std::string fatalError;
     // The one random generator; seeded from the engine clock so a scripted run repeats.
     std::mt19937 rng{0u};
     // Where the files are, relative to the working directory: tables, options, saved

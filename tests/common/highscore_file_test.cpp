@@ -1,4 +1,5 @@
 #include "common/highscore_file.hpp"
+#include "common/text_lines.hpp"
 #include "temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -144,26 +145,38 @@ TEST(HighscoreFile, ADamagedTableIsSetAsideBeforeItIsReplaced) {
     EXPECT_EQ(TempFolder::read(path), TempFolder::read(defaults));
 }
 
-TEST(HighscoreFile, WriterAndReaderAgreeOnTheLongestName) {
+TEST(HighscoreFile, NamesOfAnyLengthUpToTheLineBoundReadAndWriteBack) {
     TempFolder folder;
-    HighscoreFile scores = table({4, 3, 2, 1});
-    // Czech letters count as one character each, as they take one byte in the file.
-    scores.highscoreNames[0] = std::string(common::kMaxHighscoreNameLength - 1, 'm') + "ř";
-    const auto path = folder.file("t.fly");
+    // Longer than name entry types (a table from another tool): read whole, not as damage, and
+    // kept by a new entry. Czech letters count as one character each, a byte in the file.
+    const std::string forty = std::string(39, 'm') + "ř";
+    const auto path = folder.writeLines("t.fly", {forty, "900", "b", "3", "c", "2", "d", "1"});
+    auto read = common::readHighscoreRows(path);
+    ASSERT_TRUE(read.ok());
+    EXPECT_FALSE(read.value().damage);
+    HighscoreFile scores = read.value().table;
+    EXPECT_EQ(scores.highscoreNames[0], forty);
+    EXPECT_EQ(insertScore(scores, 5), 2);
     ASSERT_TRUE(common::writeHighscoreFile(path, scores).ok());
-    EXPECT_EQ(common::readHighscoreFile(path).value().highscoreNames[0], scores.highscoreNames[0]);
+    EXPECT_EQ(common::readHighscoreFile(path).value().highscoreNames,
+              (std::array<std::string, 4>{forty, "", "b", "c"}));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("t.fly.damaged")));
 
+    // The bound is the reader's line length, far above any real name; beyond it a name is damage
+    // and the writer refuses it.
+    scores.highscoreNames[2] = std::string(common::kMaxLineBytes, 'm');
+    ASSERT_TRUE(common::writeHighscoreFile(path, scores).ok());
+    EXPECT_EQ(common::readHighscoreFile(path).value().highscoreNames, scores.highscoreNames);
     HighscoreFile tooLong = scores;
-    tooLong.highscoreNames[2] += std::string(common::kMaxHighscoreNameLength, 'm');
+    tooLong.highscoreNames[2] += "m";
     const auto refused = common::writeHighscoreFile(path, tooLong);
     ASSERT_FALSE(refused.ok());
     EXPECT_NE(refused.message().find("line 5"), std::string::npos) << refused.message();
     EXPECT_EQ(common::readHighscoreFile(path).value().highscoreNames, scores.highscoreNames);
-
     folder.writeLines("long.fly", {"a", "4", tooLong.highscoreNames[2], "3", "c", "2", "d", "1"});
-    const auto read = common::readHighscoreRows(folder.file("long.fly"));
-    ASSERT_TRUE(read.value().damage);
-    EXPECT_EQ(read.value().damage->line, 3u);
+    const auto damaged = common::readHighscoreRows(folder.file("long.fly"));
+    ASSERT_TRUE(damaged.value().damage);
+    EXPECT_EQ(damaged.value().damage->line, 3u);
 }
 
 } // namespace

@@ -128,4 +128,21 @@ TEST(JpegDecoding, ADeferredPictureDecodesAtFirstUseAsALoadWould) {
     std::ofstream(dir.file("bad.jpg"), std::ios::binary) << "\xFF\xD8\xFF\xE0 no more";
     EXPECT_EQ(e->loadTexture(dir.file("bad.jpg"), "bad"), kNoTexture);
     EXPECT_NE(e->lastError().find("bad.jpg"), std::string::npos) << e->lastError();
+    EXPECT_EQ(e->pictureFailure(), "");
+
+    // One whose data fails after its headers passed (a second scan in a one-scan picture), and
+    // whose file is gone by its first use: that use, a pixel read too, is the picture failure.
+    writeJpeg(dir.file("late.jpg"), 37, 23, false);
+    std::ifstream in(dir.file("late.jpg"), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::size_t scan = bytes.find("\xFF\xDA");
+    ASSERT_NE(scan, std::string::npos);
+    const std::size_t length = std::uint8_t(bytes[scan + 2]) * 256u + std::uint8_t(bytes[scan + 3]);
+    bytes.insert(bytes.size() - 2, bytes.substr(scan, 2 + length) + std::string(64, '\0'));
+    std::ofstream(dir.file("late.jpg"), std::ios::binary) << bytes;
+    const TextureId late = e->loadTexture(dir.file("late.jpg"), "late");
+    ASSERT_NE(late, kNoTexture) << e->lastError();
+    std::filesystem::remove(dir.file("late.jpg"));
+    EXPECT_EQ(e->pixel(late, 0, 0), 0u);
+    EXPECT_NE(e->pictureFailure().find("late.jpg"), std::string::npos) << e->pictureFailure();
 }

@@ -1,5 +1,6 @@
 #include "editor_fixture.hpp"
 
+#include "common/highscore_file.hpp"
 #include "optionseditor/highscore_viewer.hpp"
 
 #include <QComboBox>
@@ -159,6 +160,23 @@ TEST_F(OptionsEditorViewer, ADamagedTableShowsItsReadableRowsAndIsSetAsideOnRese
     EXPECT_EQ(placeLines().first(), QString("1. place: Brimzel - 4000 points"));
     EXPECT_EQ(TestTree::readLines(tree.table("highscore_1.fly.damaged")), damaged);
     EXPECT_EQ(dialogs.notices.size(), 1);
+}
+
+TEST_F(OptionsEditorViewer, ANameLongerThanTheGameTypesIsShownCutWithItAllInTheTip) {
+    const std::string typed(common::kMaxHighscoreNameLength, 'm');
+    TestTree::writeTable(tree.table("highscore_1.fly"),
+                         {{std::string(40, 'm'), 900}, {typed, 700}, {"", 500}, {"Eva", 100}});
+    startWith(optionLinesWith({{3, "GameLanguage:en"}}));
+    openViewer();
+    EXPECT_TRUE(dialogs.notices.isEmpty()); // not damage
+    const QStringList lines = placeLines();
+    EXPECT_TRUE(lines[0].startsWith("1. place: mmm")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].endsWith(QString::fromUtf8("m… - 900 points"))) << lines[0].toStdString();
+    EXPECT_LT(lines[0].size(), QString("1. place:  - 900 points").size() + 40);
+    EXPECT_EQ(viewerChild<QLabel>("Label3")->toolTip(), QString(40, 'm'));
+    // A name as long as a player can type is shown whole.
+    EXPECT_EQ(lines[1], QString::fromStdString("2. place: " + typed + " - 700 points"));
+    EXPECT_EQ(viewerChild<QLabel>("Label4")->toolTip(), QString());
 }
 
 TEST_F(OptionsEditorViewer, PlacesFollowTheTickedLanguageBox) {

@@ -66,7 +66,9 @@ TEST_F(GlyphLayout, TheLongestNameOfTheWidestTypedGlyphEndsInsideTheScreen) {
     // The keyboard types glyphs 1 to 79.
     const int widest = static_cast<int>(std::max_element(widths.begin() + 1, widths.begin() + 80) -
                                         widths.begin());
-    auto lineEnd = [&](std::size_t nameLength) {
+    const auto width = [&](int i) { return widths[i]; };
+    // As drawn, or with the name cut to fit when `fitted`.
+    auto lineEnd = [&](std::size_t nameLength, bool fitted = false) {
         float end = 0.0f;
         for (const char* language : {"cz", "en"}) {
             state.language = language;
@@ -74,8 +76,10 @@ TEST_F(GlyphLayout, TheLongestNameOfTheWidestTypedGlyphEndsInsideTheScreen) {
             for (std::size_t i = 0; i < nameLength; ++i)
                 state.highscoreNames[4] += state.glyphTable[widest];
             state.highscorePoints[4] = -32768;
-            const auto placed = layoutGlyphText(highscorePlaceLine(state, 4, "-"), state.glyphTable,
-                                                [&](int i) { return widths[i]; });
+            const std::string line =
+                highscorePlaceLine(state, 4, "-", fitted ? width : std::function<float(int)>{});
+            EXPECT_EQ(line.substr(line.size() - 6), "-32768"); // the points always show
+            const auto placed = layoutGlyphText(line, state.glyphTable, width);
             end = std::max(end, placed.back().x + placed.back().width);
         }
         return end;
@@ -83,6 +87,17 @@ TEST_F(GlyphLayout, TheLongestNameOfTheWidestTypedGlyphEndsInsideTheScreen) {
     // The line starts 20 px in and must end 20 px before the right edge; one more glyph would not.
     EXPECT_LE(lineEnd(common::kMaxHighscoreNameLength), 1004.0f);
     EXPECT_GT(lineEnd(common::kMaxHighscoreNameLength + 1), 1004.0f);
+    EXPECT_EQ(lineEnd(common::kMaxHighscoreNameLength, true),
+              lineEnd(common::kMaxHighscoreNameLength));
+
+    // A longer name from a table written elsewhere is cut, marked, to end inside the screen.
+    for (const std::size_t length : {common::kMaxHighscoreNameLength + 1, std::size_t(40)}) {
+        EXPECT_LE(lineEnd(length, true), 1004.0f) << length;
+        EXPECT_GT(lineEnd(length, true), 950.0f) << length; // cut no more than needed
+    }
+    const std::string cut = highscorePlaceLine(state, 4, "-", width);
+    EXPECT_EQ(cut.rfind("4. place: " + state.glyphTable[widest], 0), 0u) << cut;
+    EXPECT_NE(cut.find(state.glyphTable[widest] + "..-, points: -32768"), std::string::npos) << cut;
 }
 
 TEST(HighscoreTexts, HeaderNamesModeAndLevelInTheLanguage) {

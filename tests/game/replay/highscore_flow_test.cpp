@@ -244,4 +244,36 @@ TEST_F(HighscoreFlow, TheLongestNameIsTypedWrittenReadBackAndShown) {
     EXPECT_EQ(differingShare(longShot, shortShot, {1004, top, 1024, top + 40}), 0.0);
 }
 
+TEST_F(HighscoreFlow, ALongerNameFromElsewhereIsKeptAndShownCut) {
+    level.bubbles = 5;
+    level.minutes = 0;
+    level.seconds = 2;
+    tree.writeLevel(1, level);
+    // Place 1 holds a name longer than name entry types (a table from another tool).
+    const std::string longName(40, 'm');
+    auto entered = [&](const std::string& first, const fs::path& shot) {
+        EXPECT_TRUE(common::writeTextLines(table("highscore_2_1.fly"),
+                                           {first, "900", "Ben", "10", "", "0", "", "0"}));
+        const ReplayRun run =
+            play(bubbleMatchOnLevelOne() + "shot " + shot.string() + "\n" + kTypeABAndConfirm);
+        EXPECT_EQ(run.prints.size(), 1u) << run.output;
+        if (!run.prints.empty()) {
+            EXPECT_EQ(run.prints[0].at("newPlace"), "2");
+        }
+    };
+    const fs::path longShot = tree.root() / "long.png";
+    entered(longName, longShot);
+    // Read as it stands (no damage told, nothing set aside) and kept by the new entry.
+    EXPECT_EQ(tableLines("highscore_2_1.fly"),
+              (std::vector<std::string>{longName, "900", "AB", "20", "Ben", "10", "", "0"}));
+    EXPECT_FALSE(fs::exists(table("highscore_2_1.fly.damaged")));
+
+    // On the screen the line reaches to its end and no further, as a short name's stops short.
+    const fs::path shortShot = tree.root() / "short.png";
+    entered("m", shortShot);
+    const int top = 210; // place 1
+    EXPECT_GT(differingShare(longShot, shortShot, {900, top, 1004, top + 40}), 0.0);
+    EXPECT_EQ(differingShare(longShot, shortShot, {1004, top, 1024, top + 40}), 0.0);
+}
+
 } // namespace
