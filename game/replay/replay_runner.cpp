@@ -7,8 +7,8 @@
 #include "game/state/game_state.hpp"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -80,7 +80,6 @@ void resumeAtMenu(GameState& state, const std::string& settings) {
     }
     resumeAtMainMenu(state);
 }
-
 
 // Empty when the field has the expected value, else what differs.
 std::string compareField(const std::vector<std::pair<std::string, std::string>>& fields,
@@ -231,6 +230,10 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
             if (printed.empty())
                 printed = printedFields(state, frame);
             expected = true;
+            // A segment begins the menu's music afresh: the sound library's handle of it is
+            // numbered anew, the game the same.
+            if (menu && command.path == "menuMusicChannel")
+                break;
             if (const std::string differs = compareField(printed, command); !differs.empty()) {
                 err << where(command) << "the replay differs from the recording: " << differs
                     << '\n';

@@ -230,9 +230,9 @@ common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view te
     // state complete.
     for (const ReplayCommand& command : commands) {
         auto fail = [&](const std::string& what) {
-            return common::Error{common::ErrorKind::badContent,
-                                 scriptName + ", line " + std::to_string(command.line) + ": " +
-                                     what};
+            return common::Error{common::ErrorKind::badContent, scriptName + ", line " +
+                                                                    std::to_string(command.line) +
+                                                                    ": " + what};
         };
         if (command.kind == ReplayCommand::Kind::File && command.carried) {
             if (!carriableFileName(command.path))
