@@ -20,6 +20,7 @@
 #include <functional>
 #include <set>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -279,6 +280,34 @@ TEST_F(Recording, AFatalErrorLeavesACrashReplayThatReplaysToTheSamePoint) {
     const ReplayRun run = tree.run(text + readFile(point));
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_EQ(run.output, "replay matches the recording\n");
+}
+
+TEST_F(Recording, ACrashWhileTheGameStartsLeavesACrashReplay) {
+    // The game's pictures are pipes nobody writes: start-up waits for them until the signal.
+    fs::copy_file(fs::path(BRIMZEL_TREE) / "bin" / "Brimzel", tree.root() / "bin" / "Brimzel");
+    for (const auto& entry : fs::recursive_directory_iterator(tree.root() / "gfx" / "game"))
+        if (entry.is_regular_file()) {
+            fs::remove(entry.path());
+            ASSERT_EQ(mkfifo(entry.path().c_str(), 0600), 0);
+        }
+    const std::string command =
+        "cd " + tree.root().string() +
+        " && { bin/Brimzel >crash.txt 2>&1 & pid=$!; sleep 3; kill -SEGV $pid; "
+        "for i in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done; "
+        "kill -KILL $pid 2>/dev/null; wait $pid; }";
+    EXPECT_NE(std::system(command.c_str()), 0);
+    fs::current_path(previous_);
+    EXPECT_NE(readFile(tree.root() / "crash.txt").find("the session so far is recorded in "),
+              std::string::npos)
+        << readFile(tree.root() / "crash.txt");
+    std::vector<std::string> crashes;
+    for (const auto& entry : fs::directory_iterator(tree.root() / "screenshots"))
+        crashes.push_back(readFile(entry.path()));
+    ASSERT_EQ(crashes.size(), 1u);
+    // The start of the run: its seed and files, and no clock yet.
+    EXPECT_NE(crashes[0].find("\nseed "), std::string::npos);
+    EXPECT_NE(crashes[0].find("\nfile bin/Brimzel.ini "), std::string::npos);
+    EXPECT_EQ(crashes[0].find("\nclock "), std::string::npos);
 }
 
 TEST_F(Recording, WatchingShowsTheRecordingInAWindowUntilItEnds) {
