@@ -3,7 +3,8 @@
 // holding its bytes in base64, 76 characters a line:
 //   file bin/Brimzel.ini 812 9c1f0b2a44d1e7f3
 //   data R2FtZUxhbmd1YWdlOmVuDQpNdXNpYzp5ZXMNClNmeDp5ZXMN...
-// Only the tree's own names may be carried (options, saved progress, tables, levels), each one
+// An empty file is carried by its `file` line alone. A file over the caps is only named, as
+// older recordings name every file. Only the tree's own names may be carried (options, saved progress, tables, levels), each one
 // at most kMaxCarriedFileBytes and all of them at most kMaxCarriedBytes.
 #pragma once
 

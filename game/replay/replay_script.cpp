@@ -228,7 +228,11 @@ common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view te
     }
     // A carried file must be whole, under one of the tree's own names, and the generator's
     // state complete.
-    for (const ReplayCommand& command : commands) {
+    for (ReplayCommand& command : commands) {
+        // An empty file needs no data lines to be carried whole.
+        if (command.kind == ReplayCommand::Kind::File && command.value == 0 &&
+            command.number == replayFileHash("") && carriableFileName(command.path))
+            command.carried = true;
         auto fail = [&](const std::string& what) {
             return common::Error{common::ErrorKind::badContent, scriptName + ", line " +
                                                                     std::to_string(command.line) +
