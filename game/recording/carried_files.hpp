@@ -4,8 +4,9 @@
 //   file bin/Brimzel.ini 812 9c1f0b2a44d1e7f3
 //   data R2FtZUxhbmd1YWdlOmVuDQpNdXNpYzp5ZXMNClNmeDp5ZXMN...
 // An empty file is carried by its `file` line alone. A file over the caps is only named, as
-// older recordings name every file. Only the tree's own names may be carried (options, saved progress, tables, levels), each one
-// at most kMaxCarriedFileBytes and all of them at most kMaxCarriedBytes.
+// older recordings name every file. Only the tree's own names may be carried (options, saved
+// progress, tables, levels), each one at most kMaxCarriedFileBytes and all of them at most
+// kMaxCarriedBytes.
 #pragma once
 
 #include "common/file_layout.hpp"

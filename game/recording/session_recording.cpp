@@ -1,6 +1,7 @@
 #include "game/recording/session_recording.hpp"
 
 #include "game/recording/carried_files.hpp"
+#include "game/recording/menu_state.hpp"
 #include "game/recording/recorded_state.hpp"
 #include "game/recording/script_words.hpp"
 #include "game/state/game_state.hpp"
@@ -81,13 +82,8 @@ void beginSegment(SessionRecording& r, const GameState& state) {
     r.segment.append("# Brimzel recording: brimzel-replay FILE plays it back\n"
                      "# a part of a session, from its return to the main menu\n" +
                      carriedFiles(state.files) + rngLines(state.rng));
-    char menu[160];
-    std::snprintf(menu, sizeof menu,
-                  "menu music=%d sound=%d alert=%d save=%d screenshots=%" PRId32
-                  " selectedKey=%d language=",
-                  state.musicOn, state.soundOn, state.alertEnabled, state.saveEnabled,
-                  state.screenshotCount, state.selectedKey);
-    std::string held = menu + state.language + "\nclock " + clockText(*state.engine) + "\n";
+    std::string held =
+        "menu " + menuStateWords(menuStateOf(state)) + "\nclock " + clockText(*state.engine) + "\n";
     // The keys held and the focus as the last frame had them.
     for (int i = 0; i < kRecordedKeyCount; ++i)
         if (r.keys[static_cast<std::size_t>(i)])

@@ -1,5 +1,6 @@
 #include "game/replay/replay_runner.hpp"
 
+#include "game/recording/menu_state.hpp"
 #include "game/replay/recorded_files.hpp"
 #include "game/shell/frame_loop.hpp"
 #include "game/shell/menu_resume.hpp"
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -54,30 +54,13 @@ void checkRecordedFile(const ReplayCommand& command, const std::filesystem::path
         err << where << command.path << " has changed since the recording was made\n";
 }
 
-// The settings of a `menu` line into the state, then the game at the main menu.
-void resumeAtMenu(GameState& state, const std::string& settings) {
-    std::istringstream words(settings);
-    for (std::string word; words >> word;) {
-        const size_t equals = word.find('=');
-        const std::string name = word.substr(0, equals), value = word.substr(equals + 1);
-        if (name == "language") {
-            state.language = value;
-            continue;
-        }
-        const long number = std::strtol(value.c_str(), nullptr, 10);
-        if (name == "music")
-            state.musicOn = number != 0;
-        else if (name == "sound")
-            state.soundOn = number != 0;
-        else if (name == "alert")
-            state.alertEnabled = number != 0;
-        else if (name == "save")
-            state.saveEnabled = number != 0;
-        else if (name == "screenshots")
-            state.screenshotCount = static_cast<std::int32_t>(number);
-        else if (name == "selectedKey")
-            state.selectedKey = static_cast<std::int16_t>(number);
-    }
+// The kept state of a `menu` line into the state, then the game at the main menu.
+void resumeAtMenu(GameState& state, const std::string& words) {
+    MenuState menu = menuStateOf(state);
+    std::istringstream in(words);
+    for (std::string word; in >> word;)
+        readMenuStateWord(word, menu);
+    applyMenuState(state, menu);
     resumeAtMainMenu(state);
 }
 

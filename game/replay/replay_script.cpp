@@ -2,7 +2,9 @@
 
 #include "engine/engine.hpp"
 #include "game/recording/carried_files.hpp"
+#include "game/recording/menu_state.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <sstream>
@@ -46,30 +48,6 @@ std::string afterFirstWords(std::string_view line, int count) {
         return {};
     const size_t last = line.find_last_not_of(kSpace);
     return std::string(line.substr(at, last + 1 - at));
-}
-
-// Checks a `menu` line's settings: known names with values that fit.
-bool menuSettingsFit(const std::vector<std::string>& w) {
-    for (size_t i = 1; i < w.size(); ++i) {
-        const size_t equals = w[i].find('=');
-        if (equals == std::string::npos)
-            return false;
-        const std::string name = w[i].substr(0, equals), value = w[i].substr(equals + 1);
-        std::uint64_t number = 0;
-        if (name == "language") {
-            if (value.empty() || value.size() > 16)
-                return false;
-        } else if (name == "music" || name == "sound" || name == "alert" || name == "save") {
-            if (!parseWhole(value, 1, number))
-                return false;
-        } else if (name == "screenshots" || name == "selectedKey") {
-            if (!parseWhole(value, INT32_MAX, number))
-                return false;
-        } else {
-            return false;
-        }
-    }
-    return true;
 }
 
 // The numbers of a std::mt19937's state as its stream operator writes them.
@@ -204,9 +182,12 @@ common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view te
             }
             continue;
         } else if (name == "menu") {
-            if (framesBegun || !menuSettingsFit(w))
-                return fail("\"menu\" takes settings as NAME=VALUE (music sound alert save "
-                            "screenshots selectedKey language) before the first frame");
+            MenuState menu;
+            if (framesBegun || !std::all_of(w.begin() + 1, w.end(), [&](const std::string& word) {
+                    return readMenuStateWord(word, menu);
+                }))
+                return fail("\"menu\" takes the kept state as NAME=VALUE words (" +
+                            menuStateWords(menu) + ") before the first frame");
             command.kind = ReplayCommand::Kind::Menu;
             command.text = afterFirstWords(line, 1);
         } else if (name == "expect") {

@@ -14,9 +14,9 @@
 //   data BASE64   after a `file` line: the file's bytes, carried in the recording (see
 //                 carried_files.hpp); the replay lays them into the tree it runs
 //   rng N...      the random generator's state (continued over several lines), instead of seed
-//   menu NAME=VALUE...    start at the main menu as after a game, with these settings the game
-//                 held (music sound alert save screenshots selectedKey language): a segment of
-//                 a session that began at a return to the main menu
+//   menu NAME=VALUE...    start at the main menu as after a game, with the state a return to
+//                 the menu keeps (see menu_state.hpp): a segment of a session that began at a
+//                 return to the main menu
 //   clock MS TICK the clock shows MS elapsed and TICK from now on (before the first frame: as
 //                 the loading screen ends)
 //   frame MS TICK one frame with this clock
