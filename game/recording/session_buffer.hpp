@@ -1,6 +1,7 @@
 // The session's text in fixed-size chunks that never move once made, so a fatal-signal handler
 // can read it at any moment, from any thread, while the main thread appends: the bytes are
-// written first and the size is published after them.
+// written first and the size is published after them. A reader racing a clear() may see the
+// new text's bytes in place of the old, but never reads outside the chunks.
 #pragma once
 
 #include <array>

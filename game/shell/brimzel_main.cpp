@@ -77,14 +77,12 @@ int main(int argc, char** argv) {
     // Every session is kept in memory for the crash replay, from before start-up; a file only
     // when asked.
     SessionRecording recording;
-    const common::FileLayout files =
-        layout.isSystem() ? layout : common::portableLayout(layout.dataFolder);
-    if (const auto recorded = beginRecording(recording, files, settings.seed, recordFile);
+    if (const auto recorded = beginRecording(recording, layout, settings.seed, recordFile);
         !recorded) {
         reportFatalError(recorded.message(), true);
         return 1;
     }
-    setCrashReplayFolder(files.writePath("screenshots").string());
+    setCrashReplayFolder(layout.writePath("screenshots").string());
     const CrashReplayWatch watch(recording);
     if (const auto started = startGame(state, settings); !started) {
         reportFatalError(started.message(), true);
