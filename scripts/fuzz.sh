@@ -45,6 +45,7 @@ seed dds $(find "$tree/gfx" -name '*.dds' -size -64k 2>/dev/null | sort | head -
 seed picture $(find "$tree/gfx" \( -name '*.jpg' -o -name '*.png' \) -size -64k 2>/dev/null | sort | head -n 24)
 seed text_lines $(find "$tree" -name '*.txt' 2>/dev/null | sort)
 seed recording "$here"/tests/game/replay/scripts/*.replay
+seed replay_input "$here"/tests/game/replay/scripts/*.replay "$here"/fuzz/corpus/recording/*
 shopt -u nullglob
 
 # fuzz TARGET: runs one target; its log and a "passed"/"failed" mark land in the working folder.
@@ -58,7 +59,8 @@ fuzz() {
 }
 
 # Each target is one process: run as many side by side as there are cores.
-targets=(options_file level_file highscore_file saved_progress dds picture text_lines recording)
+targets=(options_file level_file highscore_file saved_progress dds picture text_lines recording
+    replay_input)
 echo "Fuzzing ${#targets[@]} readers for ${seconds} s each, $jobs at a time"
 running=0
 for target in "${targets[@]}"; do

@@ -17,9 +17,10 @@ namespace {
 std::string usage(const common::FileLayout& layout) {
     return common::formatUsage(
         {"brimzel-replay [--help] [--version] [--watch | --window] [ROOT] SCRIPT",
-         "Runs Brimzel headless and silent with the clock and the keys of SCRIPT (a script or a\n"
-         "recording made with brimzel --record) and prints what it asks, to reproduce a run frame\n"
-         "for frame. ROOT: a portable tree to run instead of this installation. --watch: show the\n"
+         "Runs Brimzel headless and silent with the clock and the keys of SCRIPT (a script, a\n"
+         "recording made with brimzel --record or a crash replay; a recording carries the files\n"
+         "its run read) and prints what it asks, to reproduce a run frame for frame. ROOT: a\n"
+         "portable tree to run instead of this installation. --watch: show the\n"
          "replay in a window with sound (Space pauses, Right runs faster, Escape stops).\n"
          "--window: draw it in a window, full screen or not as the options file says, silent\n"
          "and unpaced; its shots are the window as the screen shows it.",

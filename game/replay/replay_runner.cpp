@@ -1,6 +1,9 @@
 #include "game/replay/replay_runner.hpp"
 
+#include "game/recording/menu_state.hpp"
+#include "game/replay/recorded_files.hpp"
 #include "game/shell/frame_loop.hpp"
+#include "game/shell/menu_resume.hpp"
 #include "game/shell/startup.hpp"
 #include "game/state/game_state.hpp"
 
@@ -36,8 +39,9 @@ class WorkingDirectory {
 
 // Warns when a file of the tree is not the one the recording was made with: the replay goes on,
 // and where the run took another way the comparison at the end says so.
-void checkRecordedFile(const ReplayCommand& command, const std::string& where, std::ostream& err) {
-    std::ifstream in(command.path, std::ios::binary);
+void checkRecordedFile(const ReplayCommand& command, const std::filesystem::path& file,
+                       const std::string& where, std::ostream& err) {
+    std::ifstream in(file, std::ios::binary);
     if (!in) {
         err << where << command.path << " is missing; the recording was made with it\n";
         return;
@@ -50,9 +54,15 @@ void checkRecordedFile(const ReplayCommand& command, const std::string& where, s
         err << where << command.path << " has changed since the recording was made\n";
 }
 
-} // namespace
-
-namespace {
+// The kept state of a `menu` line into the state, then the game at the main menu.
+void resumeAtMenu(GameState& state, const std::string& words) {
+    MenuState menu = menuStateOf(state);
+    std::istringstream in(words);
+    for (std::string word; in >> word;)
+        readMenuStateWord(word, menu);
+    applyMenuState(state, menu);
+    resumeAtMainMenu(state);
+}
 
 // Empty when the field has the expected value, else what differs.
 std::string compareField(const std::vector<std::pair<std::string, std::string>>& fields,
@@ -90,6 +100,16 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
     settings.windowed = watched;
     settings.audioOutput = watched ? audio::Output::Device : audio::Output::Buffer;
     settings.scriptedFrameMs = kDefaultFrameMs;
+    // The files a recording carries go where the game reads the player's own.
+    const std::filesystem::path fileFolder =
+        options.userFolder.empty() ? absoluteRoot : options.userFolder;
+    if (const auto laid = layRecordedFiles(fileFolder, script); !laid) {
+        err << "brimzel-replay: " << laid.message() << '\n';
+        return 1;
+    }
+    const common::FileLayout files{absoluteRoot, fileFolder, {}};
+    const ReplayCommand* rng = nullptr;
+    const ReplayCommand* menu = nullptr;
     // The start of a recording: everything before its first frame.
     size_t next = 0;
     for (; next < script.size(); ++next) {
@@ -99,14 +119,25 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
         else if (command.kind == ReplayCommand::Kind::Clock)
             settings.clockAfterLoading = ClockReading{static_cast<float>(command.value),
                                                       static_cast<std::uint32_t>(command.number)};
-        else if (command.kind == ReplayCommand::Kind::File)
-            checkRecordedFile(command, where(command), err);
+        else if (command.kind == ReplayCommand::Kind::File) {
+            if (!command.carried)
+                checkRecordedFile(command, files.readPath(command.path), where(command), err);
+        } else if (command.kind == ReplayCommand::Kind::Rng)
+            rng = &command;
+        else if (command.kind == ReplayCommand::Kind::Menu)
+            menu = &command;
         else
             break;
     }
     if (const auto started = startGame(state, settings); !started) {
         err << "brimzel-replay: " << started.message() << '\n';
         return 1;
+    }
+    if (menu)
+        resumeAtMenu(state, menu->text);
+    if (rng) {
+        std::istringstream numbers(rng->text);
+        numbers >> state.rng;
     }
 
     long long frame = 0;
@@ -184,6 +215,10 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
             if (printed.empty())
                 printed = printedFields(state, frame);
             expected = true;
+            // A segment begins the menu's music afresh: the sound library's handle of it is
+            // numbered anew, the game the same.
+            if (menu && command.path == "menuMusicChannel")
+                break;
             if (const std::string differs = compareField(printed, command); !differs.empty()) {
                 err << where(command) << "the replay differs from the recording: " << differs
                     << '\n';
@@ -193,6 +228,8 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
         }
         case ReplayCommand::Kind::Seed:
         case ReplayCommand::Kind::File:
+        case ReplayCommand::Kind::Rng:
+        case ReplayCommand::Kind::Menu:
             break; // the parser keeps them before the first frame
         }
         if (!running) {

@@ -29,7 +29,8 @@ struct ReplayOptions {
 // relative shot paths are taken from the caller's working directory). Returns 0 when the
 // script ends or the game ends, non-zero after a fatal error, which goes to `err`. The game
 // writes its options file only when it ends (F12, the menu's exit), not at the script's end.
-// A recording's files are checked first (a changed one is named on `err`, and the replay goes
+// A recording's carried files are laid into the tree first (see layRecordedFiles), the files
+// it only names are checked (a changed one is named on `err`, and the replay goes
 // on); its `expect` lines are compared with the state: "replay matches the recording" on `out`,
 // or the first field that differs on `err` and a non-zero result.
 int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand>& script,

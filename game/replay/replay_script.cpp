@@ -1,7 +1,10 @@
 #include "game/replay/replay_script.hpp"
 
 #include "engine/engine.hpp"
+#include "game/recording/carried_files.hpp"
+#include "game/recording/menu_state.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <sstream>
@@ -47,12 +50,17 @@ std::string afterFirstWords(std::string_view line, int count) {
     return std::string(line.substr(at, last + 1 - at));
 }
 
+// The numbers of a std::mt19937's state as its stream operator writes them.
+constexpr size_t kRngStateNumbers = 625;
+
 } // namespace
 
 common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view text,
                                                              const std::string& scriptName) {
     std::vector<ReplayCommand> commands;
     bool framesBegun = false; // the start lines come before the first frame
+    size_t carriedBytes = 0;
+    size_t rngNumbers = 0;
     int lineNumber = 0;
     size_t start = 0;
     while (start <= text.size()) {
@@ -137,6 +145,51 @@ common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view te
                 return fail("\"" + name + "\" takes milliseconds and a tick");
             command.kind =
                 name == "clock" ? ReplayCommand::Kind::Clock : ReplayCommand::Kind::Frame;
+        } else if (name == "data") {
+            // The next part of the file line's bytes, before the first frame.
+            if (commands.empty() || commands.back().kind != ReplayCommand::Kind::File)
+                return fail("\"data\" must follow a \"file\" line");
+            ReplayCommand& file = commands.back();
+            const size_t before = file.text.size();
+            if (w.size() != 2 || w[1].size() > kCarriedLineChars ||
+                !decodeDataLine(w[1], file.text))
+                return fail("\"data\" takes one word of base64, at most 76 characters");
+            carriedBytes += file.text.size() - before;
+            if (file.text.size() > kMaxCarriedFileBytes || carriedBytes > kMaxCarriedBytes)
+                return fail("the files a recording carries must not exceed " +
+                            std::to_string(kMaxCarriedFileBytes / 1024) + " KiB each, " +
+                            std::to_string(kMaxCarriedBytes / 1024 / 1024) + " MiB in all");
+            file.carried = true;
+            continue;
+        } else if (name == "rng") {
+            if (framesBegun)
+                return fail("\"rng\" must come before the first frame");
+            ReplayCommand* rng = nullptr;
+            for (auto& earlier : commands)
+                if (earlier.kind == ReplayCommand::Kind::Rng)
+                    rng = &earlier;
+            if (!rng) {
+                command.kind = ReplayCommand::Kind::Rng;
+                commands.push_back(std::move(command));
+                rng = &commands.back();
+            }
+            for (size_t i = 1; i < w.size(); ++i) {
+                std::uint64_t number = 0;
+                if (!parseWhole(w[i], UINT32_MAX, number) || ++rngNumbers > kRngStateNumbers)
+                    return fail("\"rng\" takes the generator's " +
+                                std::to_string(kRngStateNumbers) + " whole numbers below 2^32");
+                rng->text += w[i] + " ";
+            }
+            continue;
+        } else if (name == "menu") {
+            MenuState menu;
+            if (framesBegun || !std::all_of(w.begin() + 1, w.end(), [&](const std::string& word) {
+                    return readMenuStateWord(word, menu);
+                }))
+                return fail("\"menu\" takes the kept state as NAME=VALUE words (" +
+                            menuStateWords(menu) + ") before the first frame");
+            command.kind = ReplayCommand::Kind::Menu;
+            command.text = afterFirstWords(line, 1);
         } else if (name == "expect") {
             if (w.size() < 3)
                 return fail("\"expect\" takes a name and a value");
@@ -153,6 +206,29 @@ common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view te
         commands.push_back(std::move(command));
         if (end == text.size())
             break;
+    }
+    // A carried file must be whole, under one of the tree's own names, and the generator's
+    // state complete.
+    for (ReplayCommand& command : commands) {
+        // An empty file needs no data lines to be carried whole.
+        if (command.kind == ReplayCommand::Kind::File && command.value == 0 &&
+            command.number == replayFileHash("") && carriableFileName(command.path))
+            command.carried = true;
+        auto fail = [&](const std::string& what) {
+            return common::Error{common::ErrorKind::badContent, scriptName + ", line " +
+                                                                    std::to_string(command.line) +
+                                                                    ": " + what};
+        };
+        if (command.kind == ReplayCommand::Kind::File && command.carried) {
+            if (!carriableFileName(command.path))
+                return fail(command.path + " is not a file a recording may carry");
+            if (static_cast<double>(command.text.size()) != command.value ||
+                replayFileHash(command.text) != command.number)
+                return fail("the data of " + command.path + " differ from its size or hash");
+        }
+        if (command.kind == ReplayCommand::Kind::Rng && rngNumbers != kRngStateNumbers)
+            return fail("\"rng\" takes the generator's " + std::to_string(kRngStateNumbers) +
+                        " whole numbers below 2^32");
     }
     return commands;
 }

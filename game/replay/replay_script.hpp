@@ -11,6 +11,12 @@
 // A recording of a played run uses the same language and adds:
 //   seed N        the random generator's start value (before the first frame)
 //   file PATH SIZE HASH   a file of the tree as the run read it (before the first frame)
+//   data BASE64   after a `file` line: the file's bytes, carried in the recording (see
+//                 carried_files.hpp); the replay lays them into the tree it runs
+//   rng N...      the random generator's state (continued over several lines), instead of seed
+//   menu NAME=VALUE...    start at the main menu as after a game, with the state a return to
+//                 the menu keeps (see menu_state.hpp): a segment of a session that began at a
+//                 return to the main menu
 //   clock MS TICK the clock shows MS elapsed and TICK from now on (before the first frame: as
 //                 the loading screen ends)
 //   frame MS TICK one frame with this clock
@@ -42,7 +48,9 @@ struct ReplayCommand {
         File,
         Clock,
         Frame,
-        Expect
+        Expect,
+        Rng,
+        Menu
     };
     Kind kind = Kind::Step;
     // frame-ms, clock, frame: milliseconds; step: frame count; focus: 1 on, 0 off; seed; file:
@@ -51,7 +59,9 @@ struct ReplayCommand {
     std::uint64_t number = 0; // clock, frame: tick; file: hash
     int keyCode = 0;          // down, up, tap
     std::string path;         // shot, file; expect: the field's name
-    std::string text;         // expect: the field's value
+    std::string text;         // expect: the field's value; file: the carried bytes; rng:
+                              // the state's numbers; menu: the NAME=VALUE words
+    bool carried = false;     // file: `data` lines hold its bytes
     int line = 0;             // for messages
 };
 

@@ -29,9 +29,20 @@ std::string usage(const common::FileLayout& layout) {
         layout);
 }
 
+// The crash handler reads the recording until main's end, and not a moment longer.
+struct CrashReplayWatch {
+    explicit CrashReplayWatch(const SessionRecording& recording) {
+        writeCrashReplayOnFatalSignals(recording);
+    }
+    ~CrashReplayWatch() { stopCrashReplayWatch(); }
+    CrashReplayWatch(const CrashReplayWatch&) = delete;
+    CrashReplayWatch& operator=(const CrashReplayWatch&) = delete;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
+    installCrashReplayHandler();
     const common::FileLayout layout = common::findLayout(common::programFolder(argv[0]));
     const auto line = common::parseCommandLine(
         argc, argv, {{"--record", true}}, 0, 0, [&] { return usage(layout); }, std::cout,
@@ -63,19 +74,21 @@ int main(int argc, char** argv) {
     if (layout.isSystem())
         settings.userFolder = layout.userFolder;
     settings.seed = std::random_device{}();
-    if (const auto started = startGame(state, settings); !started) {
-        reportFatalError(started.message(), true);
-        return 1;
-    }
-    // Every session is kept in memory for the crash replay; a file only when asked.
+    // Every session is kept in memory for the crash replay, from before start-up; a file only
+    // when asked.
     SessionRecording recording;
-    if (const auto recorded = startRecording(recording, state, settings.seed, recordFile);
+    if (const auto recorded = beginRecording(recording, layout, settings.seed, recordFile);
         !recorded) {
         reportFatalError(recorded.message(), true);
         return 1;
     }
-    setCrashReplayFolder(state.files.writePath("screenshots").string());
-    writeCrashReplayOnFatalSignals(recording);
+    setCrashReplayFolder(layout.writePath("screenshots").string());
+    const CrashReplayWatch watch(recording);
+    if (const auto started = startGame(state, settings); !started) {
+        reportFatalError(started.message(), true);
+        return 1;
+    }
+    recordStartupEnd(recording, state);
     try {
         while (state.bLoop)
             runFrame(state, &recording);

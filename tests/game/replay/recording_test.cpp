@@ -2,6 +2,7 @@
 // leaves a replay of the session beside the screenshots; --watch plays a recording in a window.
 #include "replay_harness.hpp"
 
+#include "game/recording/carried_files.hpp"
 #include "game/recording/crash_replay.hpp"
 #include "game/recording/session_recording.hpp"
 #include "game/replay/replay_runner.hpp"
@@ -19,6 +20,7 @@
 #include <functional>
 #include <set>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -88,13 +90,13 @@ class Recording : public ReplayTest {
 
     // Runs the real game in a window on SDL's dummy video driver, recording into `file`, until
     // the actions are done and the game ends, or `frames` frames ran.
-    void playRecorded(const fs::path& file, long long frames = 20000) {
+    void playRecorded(const fs::path& file, long long frames = 20000,
+                      const std::vector<PlayerAction>& actions = menuIntoPlayAndOut()) {
         StartupSettings settings;
         settings.root = tree.root();
         settings.seed = 20261208;
         ASSERT_TRUE(startGame(state, settings));
         ASSERT_TRUE(startRecording(recording, state, settings.seed, file));
-        const auto actions = menuIntoPlayAndOut();
         size_t next = 0;
         int screen = -1;
         std::uint32_t screenSince = 0;
@@ -147,7 +149,7 @@ TEST_F(Recording, APlayedRunReplaysBitForBitAndAnAlteredKeyIsNoticed) {
     EXPECT_EQ(run.output, "");
 }
 
-TEST_F(Recording, AChangedFileOrACutIsNamedWithTheLineOfTheRecording) {
+TEST_F(Recording, ItCarriesItsFilesAndAnOlderOneNamesAChangedFileOrACut) {
     const fs::path file = tree.root() / "run.replay";
     playRecorded(file, 30);
     ASSERT_TRUE(finishRecording(recording, state));
@@ -155,11 +157,25 @@ TEST_F(Recording, AChangedFileOrACutIsNamedWithTheLineOfTheRecording) {
     fs::current_path(previous_);
     tree.writeLevel(1, level);
 
-    const std::string text = readFile(file);
+    // The recording holds the files it read: it replays as played on a tree that changed.
+    const std::string carried = readFile(file);
+    for (const char* name : {"file bin/Brimzel.ini ", "file levels/level1.lev ", "\ndata "})
+        EXPECT_NE(carried.find(name), std::string::npos) << name;
+    ReplayRun run = tree.run(carried);
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.output, "replay matches the recording\n");
+    tree.writeLevel(1, level);
+
+    // An older recording names its files only.
+    std::string text;
+    std::istringstream lines(carried);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("data ", 0) != 0)
+            text += line + "\n";
     // The changed level changes the run as well.
     const std::vector<std::string> changed = {"has changed since the recording was made",
                                               "the replay differs from the recording: "};
-    ReplayRun run = tree.run(text, changed);
+    run = tree.run(text, changed);
     const size_t line =
         std::count(text.begin(), text.begin() + text.find("file levels/level1."), '\n');
     EXPECT_NE(run.errors.find("line " + std::to_string(line + 1) +
@@ -177,6 +193,63 @@ TEST_F(Recording, AChangedFileOrACutIsNamedWithTheLineOfTheRecording) {
     ASSERT_EQ(run.prints.size(), 1u);
     EXPECT_EQ(run.prints[0].at("frame"), "3");
     EXPECT_NE(run.errors.find("it was cut short"), std::string::npos) << run.errors;
+}
+
+TEST_F(Recording, EachReturnToTheMainMenuStartsASegmentThatReplaysOnItsOwn) {
+    auto key = [](SDL_Scancode code, bool down) { return [code, down] { pushKey(code, down); }; };
+    // Into play, out through the pause panel's leave, a step in the menu, F12.
+    const std::vector<PlayerAction> actions = {
+        {50, 200, key(SDL_SCANCODE_RETURN, true)},   {50, 300, key(SDL_SCANCODE_RETURN, false)},
+        {50, 900, key(SDL_SCANCODE_RETURN, true)},   {50, 1000, key(SDL_SCANCODE_RETURN, false)},
+        {100, 700, key(SDL_SCANCODE_SPACE, true)},   {100, 800, key(SDL_SCANCODE_SPACE, false)},
+        {200, 900, key(SDL_SCANCODE_RIGHT, true)},   {200, 1100, key(SDL_SCANCODE_RIGHT, false)},
+        {200, 1200, key(SDL_SCANCODE_ESCAPE, true)}, {200, 1300, key(SDL_SCANCODE_ESCAPE, false)},
+        {200, 1400, key(SDL_SCANCODE_UP, true)},     {200, 1500, key(SDL_SCANCODE_UP, false)},
+        {200, 1600, key(SDL_SCANCODE_RETURN, true)}, {200, 1700, key(SDL_SCANCODE_RETURN, false)},
+        {50, 800, key(SDL_SCANCODE_DOWN, true)},     {50, 900, key(SDL_SCANCODE_DOWN, false)},
+        {50, 1200, key(SDL_SCANCODE_F12, true)},
+    };
+    const fs::path file = tree.root() / "run.replay";
+    playRecorded(file, 20000, actions);
+    EXPECT_EQ(recording.segments, 2);
+    std::ostringstream end;
+    end.precision(9);
+    end << "clock " << state.engine->elapsedMs() << " " << state.engine->tick() << "\n"
+        << stateFingerprint(state, recording.segmentFrames);
+    const std::string segment = currentSegmentText(recording) + end.str();
+    ASSERT_TRUE(finishRecording(recording, state));
+    shutdownGame(state);
+    fs::current_path(previous_);
+
+    // Memory holds the segment only; it starts from the files, the generator and the menu.
+    const std::string whole = readFile(file);
+    EXPECT_LT(recording.segmentFrames, recording.frames);
+    for (const char* part : {"\nfile bin/Brimzel.ini ", "\nrng ", "\nmenu music="})
+        EXPECT_NE(segment.find(part), std::string::npos) << part;
+    EXPECT_EQ(segment.find("\nseed "), std::string::npos);
+    EXPECT_EQ(segment.find("expect screenState 200"), std::string::npos);
+
+    const ReplayRun run = tree.run(segment);
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.output, "replay matches the recording\n");
+    // The file holds the whole session as one script.
+    EXPECT_EQ(whole.find("\nmenu "), std::string::npos);
+    EXPECT_TRUE(parseReplayScript(whole, "run.replay"));
+}
+
+TEST_F(Recording, InTheSystemLayoutItCarriesThePlayersOwnFiles) {
+    const fs::path user = tree.root() / "home";
+    fs::create_directories(user / "bin");
+    fs::create_directories(user / "levels" / "user");
+    std::ofstream(user / "bin" / "Brimzel.ini", std::ios::binary) << "mine\r\n";
+    std::ofstream(user / "levels" / "user" / "level2.lev", std::ios::binary) << "a user level";
+    SessionRecording system;
+    ASSERT_TRUE(beginRecording(system, {tree.root(), user, {}}, 5, {}));
+    const std::string text = currentSegmentText(system);
+    EXPECT_NE(text.find(fileLines("bin/Brimzel.ini", "mine\r\n", true)), std::string::npos)
+        << text.substr(0, 400);
+    EXPECT_NE(text.find(fileLines("levels/user/level2.lev", "a user level", true)),
+              std::string::npos);
 }
 
 TEST_F(Recording, AFatalErrorLeavesACrashReplayThatReplaysToTheSamePoint) {
@@ -207,6 +280,34 @@ TEST_F(Recording, AFatalErrorLeavesACrashReplayThatReplaysToTheSamePoint) {
     const ReplayRun run = tree.run(text + readFile(point));
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_EQ(run.output, "replay matches the recording\n");
+}
+
+TEST_F(Recording, ACrashWhileTheGameStartsLeavesACrashReplay) {
+    // The game's pictures are pipes nobody writes: start-up waits for them until the signal.
+    fs::copy_file(fs::path(BRIMZEL_TREE) / "bin" / "Brimzel", tree.root() / "bin" / "Brimzel");
+    for (const auto& entry : fs::recursive_directory_iterator(tree.root() / "gfx" / "game"))
+        if (entry.is_regular_file()) {
+            fs::remove(entry.path());
+            ASSERT_EQ(mkfifo(entry.path().c_str(), 0600), 0);
+        }
+    const std::string command =
+        "cd " + tree.root().string() +
+        " && { bin/Brimzel >crash.txt 2>&1 & pid=$!; sleep 3; kill -SEGV $pid; "
+        "for i in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done; "
+        "kill -KILL $pid 2>/dev/null; wait $pid; }";
+    EXPECT_NE(std::system(command.c_str()), 0);
+    fs::current_path(previous_);
+    EXPECT_NE(readFile(tree.root() / "crash.txt").find("the session so far is recorded in "),
+              std::string::npos)
+        << readFile(tree.root() / "crash.txt");
+    std::vector<std::string> crashes;
+    for (const auto& entry : fs::directory_iterator(tree.root() / "screenshots"))
+        crashes.push_back(readFile(entry.path()));
+    ASSERT_EQ(crashes.size(), 1u);
+    // The start of the run: its seed and files, and no clock yet.
+    EXPECT_NE(crashes[0].find("\nseed "), std::string::npos);
+    EXPECT_NE(crashes[0].find("\nfile bin/Brimzel.ini "), std::string::npos);
+    EXPECT_EQ(crashes[0].find("\nclock "), std::string::npos);
 }
 
 TEST_F(Recording, WatchingShowsTheRecordingInAWindowUntilItEnds) {
