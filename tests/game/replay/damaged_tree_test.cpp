@@ -82,8 +82,7 @@ TEST_F(DamagedTree, WithoutAnyPictureNothingIsDrawnAndTheGameGoesOn) {
                                "step 5\ntap enter\nstep 40\ntap enter\nstep 80\n" +
                                std::string(kIntoPlay) +
                                "tap esc\nstep 1\ntap enter\n"
-                               "down up\nstep 60\nup up\nstep 20\nprint\nshot " +
-                               shot.string() + "\n");
+                               "down up\nstep 60\nup up\nstep 20\nprint\nshot play.png\n");
     ASSERT_EQ(run.prints.size(), 3u) << run.output;
     EXPECT_LT(std::stoi(run.prints[0].at("screenState")), 50); // the intro runs
     EXPECT_EQ(run.prints[1].at("screenState"), "50");

@@ -171,10 +171,7 @@ TEST_F(Files, TheSameScriptGivesTheSameOutputAndShots) {
     level.enemies = {{1, 200, 200, 90}, {2, 700, 600, 0}, {4, 400, 100, 180}};
     tree.writeLevel(1, level);
     const std::string script = "down right\nstep 40\ndown up\nstep 30\nup right\nup up\nstep 200\n"
-                               "print\nshot " +
-                               (tree.root() / "a.png").string() +
-                               "\ntap esc\nstep 30\nprint\nshot " +
-                               (tree.root() / "b.png").string() + "\n";
+                               "print\nshot a.png\ntap esc\nstep 30\nprint\nshot b.png\n";
     const ReplayRun first = tree.run(script);
     const std::string shotA = readFile(tree.root() / "a.png");
     const std::string shotB = readFile(tree.root() / "b.png");

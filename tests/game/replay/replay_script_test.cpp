@@ -15,7 +15,7 @@ TEST(ReplayScript, ReadsEveryCommandWithCommentsAndBlankLines) {
                                           "step 30\r\n"
                                           "up right\n"
                                           "tap esc\n"
-                                          "shot out/pause.png\n"
+                                          "shot pause.png\n"
                                           "print",
                                           "t.txt");
     ASSERT_TRUE(script) << script.message();
@@ -32,7 +32,7 @@ TEST(ReplayScript, ReadsEveryCommandWithCommentsAndBlankLines) {
     EXPECT_EQ(c[4].kind, Kind::Tap);
     EXPECT_EQ(c[4].keyCode, engine::key::Escape);
     EXPECT_EQ(c[5].kind, Kind::Shot);
-    EXPECT_EQ(c[5].path, "out/pause.png");
+    EXPECT_EQ(c[5].path, "pause.png");
     EXPECT_EQ(c[6].kind, Kind::Print);
 }
 
