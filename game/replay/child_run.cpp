@@ -1,6 +1,6 @@
 #include "game/replay/child_run.hpp"
 
-#include <csignal>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int kForwarded[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+constexpr int kForwardedCount = sizeof kForwarded / sizeof kForwarded[0];
 
 volatile sig_atomic_t childPid = 0;
 
@@ -21,20 +22,12 @@ void forwardToChild(int signal) {
         ::kill(childPid, signal);
 }
 
-constexpr int kForwardedCount = sizeof kForwarded / sizeof kForwarded[0];
-
-void forwardSignals(struct sigaction (&previous)[kForwardedCount]) {
-    struct sigaction action {};
-    action.sa_handler = forwardToChild;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int i = 0; i < kForwardedCount; ++i)
-        sigaction(kForwarded[i], &action, &previous[i]);
-}
-
-void restoreSignals(const struct sigaction (&previous)[kForwardedCount]) {
-    for (int i = 0; i < kForwardedCount; ++i)
-        sigaction(kForwarded[i], &previous[i], nullptr);
+sigset_t forwardedSet() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int signal : kForwarded)
+        sigaddset(&set, signal);
+    return set;
 }
 
 bool isForwarded(int signal) {
@@ -46,20 +39,23 @@ bool isForwarded(int signal) {
 
 } // namespace
 
-ChildEnd runInChildProcess(const std::function<int()>& run) {
+ChildRun::ChildRun() {
+    const sigset_t set = forwardedSet();
+    sigprocmask(SIG_BLOCK, &set, &previous_);
+}
+
+ChildRun::~ChildRun() {
+    sigprocmask(SIG_SETMASK, &previous_, nullptr);
+}
+
+ChildEnd ChildRun::run(const std::function<int()>& run) {
     std::cout.flush();
     std::cerr.flush();
     std::fflush(nullptr);
-    // Held back until each side has its handlers, so none is lost or acted on twice.
-    sigset_t forwarded, previous;
-    sigemptyset(&forwarded);
-    for (int signal : kForwarded)
-        sigaddset(&forwarded, signal);
-    sigprocmask(SIG_BLOCK, &forwarded, &previous);
+    const sigset_t set = forwardedSet();
     const pid_t parent = ::getpid();
     const pid_t pid = ::fork();
     if (pid < 0) {
-        sigprocmask(SIG_SETMASK, &previous, nullptr);
         std::cerr << "brimzel-replay: cannot start the replay: " << std::strerror(errno) << '\n';
         return ChildEnd{1, 0};
     }
@@ -67,7 +63,7 @@ ChildEnd runInChildProcess(const std::function<int()>& run) {
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (::getppid() != parent) // the parent is already gone
             std::_Exit(1);
-        sigprocmask(SIG_SETMASK, &previous, nullptr);
+        sigprocmask(SIG_SETMASK, &previous_, nullptr);
         int code = 1;
         try {
             code = run();
@@ -76,19 +72,26 @@ ChildEnd runInChildProcess(const std::function<int()>& run) {
         }
         std::cout.flush();
         std::cerr.flush();
-        // Not returning: the caller's clean-up is the parent's.
+        // Never back into the caller: its clean-up is the parent's.
         std::exit(code);
     }
     childPid = pid;
-    struct sigaction handlers[kForwardedCount];
-    forwardSignals(handlers);
-    sigprocmask(SIG_SETMASK, &previous, nullptr);
+    struct sigaction forward {};
+    forward.sa_handler = forwardToChild;
+    sigemptyset(&forward.sa_mask);
+    forward.sa_flags = SA_RESTART;
+    struct sigaction before[kForwardedCount];
+    for (int i = 0; i < kForwardedCount; ++i)
+        sigaction(kForwarded[i], &forward, &before[i]);
+    sigprocmask(SIG_UNBLOCK, &set, nullptr); // one held back so far goes on now
     int status = 0;
     pid_t waited;
     do
         waited = ::waitpid(pid, &status, 0);
     while (waited < 0 && errno == EINTR);
-    restoreSignals(handlers);
+    sigprocmask(SIG_BLOCK, &set, nullptr);
+    for (int i = 0; i < kForwardedCount; ++i)
+        sigaction(kForwarded[i], &before[i], nullptr);
     childPid = 0;
     if (waited < 0)
         return ChildEnd{1, 0};

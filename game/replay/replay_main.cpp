@@ -118,6 +118,7 @@ int main(int argc, char** argv) {
     }
     ChildEnd end;
     {
+        ChildRun child; // before the scratch, so that the scratch goes before a signal acts
         const ScratchFolder scratch;
         common::Status ready = scratch.made();
         if (ready)
@@ -128,7 +129,7 @@ int main(int argc, char** argv) {
         }
         options.userFolder = scratch.path();
         // In a child, so that the scratch goes whatever way the run ends.
-        end = runInChildProcess([&] {
+        end = child.run([&] {
             return runReplay(source.dataFolder, script.value(), std::cout, std::cerr, options);
         });
     }
