@@ -2,6 +2,7 @@
 
 #include "game/recording/menu_state.hpp"
 #include "game/replay/recorded_files.hpp"
+#include "game/replay/tree_file.hpp"
 #include "game/shell/frame_loop.hpp"
 #include "game/shell/menu_resume.hpp"
 #include "game/shell/startup.hpp"
@@ -9,9 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <ostream>
-#include <sstream>
 #include <system_error>
 #include <utility>
 
@@ -38,17 +37,31 @@ class WorkingDirectory {
 };
 
 // Warns when a file of the tree is not the one the recording was made with: the replay goes on,
-// and where the run took another way the comparison at the end says so.
-void checkRecordedFile(const ReplayCommand& command, const std::filesystem::path& file,
-                       const std::string& where, std::ostream& err) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
+// and where the run took another way the comparison at the end says so. The file is the one
+// the run reads: the user folder's when it has one, else the tree's.
+void checkRecordedFile(const ReplayCommand& command, const std::filesystem::path& root,
+                       const std::filesystem::path& userFolder, const std::string& where,
+                       std::ostream& err) {
+    std::error_code ec;
+    const std::filesystem::path tree =
+        !userFolder.empty() && std::filesystem::exists(userFolder / command.path, ec) ? userFolder
+                                                                                      : root;
+    if (!std::filesystem::exists(tree / command.path, ec)) {
         err << where << command.path << " is missing; the recording was made with it\n";
         return;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    const std::string content = bytes.str();
+    auto read = [&]() -> common::Result<std::string> {
+        const auto inside = pathInsideTree(tree, command.path);
+        if (!inside)
+            return inside.error();
+        return readRegularFile(inside.value());
+    };
+    const auto bytes = read();
+    if (!bytes) {
+        err << where << command.path << " cannot be compared: " << bytes.message() << '\n';
+        return;
+    }
+    const std::string& content = bytes.value();
     if (static_cast<double>(content.size()) != command.value ||
         replayFileHash(content) != command.number)
         err << where << command.path << " has changed since the recording was made\n";
@@ -90,6 +103,15 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
         return "brimzel-replay: " + options.scriptName + ", line " + std::to_string(command.line) +
                ": ";
     };
+    const std::filesystem::path shots =
+        std::filesystem::absolute(workingDirectory.previous() / options.outputFolder, ec);
+    const auto shot = std::find_if(script.begin(), script.end(), [](const ReplayCommand& c) {
+        return c.kind == ReplayCommand::Kind::Shot;
+    });
+    if (shot != script.end() && !std::filesystem::is_directory(shots, ec)) {
+        err << where(*shot) << "the output folder " << shots.string() << " is not a folder\n";
+        return 1;
+    }
 
     GameState state;
     StartupSettings settings;
@@ -121,7 +143,7 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
                                                       static_cast<std::uint32_t>(command.number)};
         else if (command.kind == ReplayCommand::Kind::File) {
             if (!command.carried)
-                checkRecordedFile(command, files.readPath(command.path), where(command), err);
+                checkRecordedFile(command, absoluteRoot, options.userFolder, where(command), err);
         } else if (command.kind == ReplayCommand::Kind::Rng)
             rng = &command;
         else if (command.kind == ReplayCommand::Kind::Menu)
@@ -184,8 +206,15 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
                 state.engine->setKey(command.keyCode, false);
             break;
         case ReplayCommand::Kind::Shot: {
-            const std::filesystem::path file =
-                std::filesystem::absolute(workingDirectory.previous() / command.path);
+            // The parser let only a plain name through; what lies there must be a plain file
+            // too, not a link that would carry the picture elsewhere.
+            const std::filesystem::path file = shots / command.path;
+            const auto status = std::filesystem::symlink_status(file, ec);
+            if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+                err << where(command) << file.string()
+                    << " is there and is not a plain file; it is left as it is\n";
+                return 1;
+            }
             if (!state.engine->saveShownPng(file.string())) {
                 err << where(command) << file.string()
                     << " could not be written: " << state.engine->lastError() << '\n';

@@ -53,14 +53,53 @@ std::string afterFirstWords(std::string_view line, int count) {
 // The numbers of a std::mt19937's state as its stream operator writes them.
 constexpr size_t kRngStateNumbers = 625;
 
+// A shot's name: a plain file name in the output folder, never a path or a hidden file.
+bool isPlainPngName(const std::string& name) {
+    if (name.size() <= 4 || name.size() > 255 || name.front() == '.' || name.front() == '-' ||
+        name.compare(name.size() - 4, 4, ".png") != 0)
+        return false;
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '.' || c == '_' || c == '-';
+    });
+}
+
+// A `file` line's path: relative, each part a name, so it cannot leave the tree by itself.
+bool isPathInsideTree(const std::string& path) {
+    if (path.empty() || path.front() == '/')
+        return false;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find('/', start);
+        if (end == std::string::npos)
+            end = path.size();
+        const std::string_view part(path.data() + start, end - start);
+        if (part.empty() || part == "." || part == "..")
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
 } // namespace
 
+ReplayLimits ReplayLimits::forFrames(std::uint64_t frames) {
+    ReplayLimits limits;
+    limits.frames = frames;
+    limits.lines = std::max(limits.lines, frames * 3);
+    limits.bytes = std::max(limits.bytes, frames * 64);
+    return limits;
+}
+
 common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view text,
-                                                             const std::string& scriptName) {
+                                                             const std::string& scriptName,
+                                                             const ReplayLimits& limits) {
     std::vector<ReplayCommand> commands;
     bool framesBegun = false; // the start lines come before the first frame
     size_t carriedBytes = 0;
     size_t rngNumbers = 0;
+    std::uint64_t frames = 0;
+    const std::string raise = " (brimzel-replay --max-frames raises the ceiling)";
     int lineNumber = 0;
     size_t start = 0;
     while (start <= text.size()) {
@@ -70,16 +109,25 @@ common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view te
         std::string_view line = text.substr(start, end - start);
         start = end + 1;
         ++lineNumber;
+        auto fail = [&](const std::string& what) {
+            return common::Error{common::ErrorKind::badContent,
+                                 scriptName + ", line " + std::to_string(lineNumber) + ": " + what};
+        };
+        if (static_cast<std::uint64_t>(lineNumber) > limits.lines)
+            return fail("the script is longer than " + std::to_string(limits.lines) + " lines" +
+                        raise);
+        if (static_cast<std::uint64_t>(end) > limits.bytes)
+            return fail("the script is larger than " + std::to_string(limits.bytes) + " bytes" +
+                        raise);
+        if (line.size() > limits.lineLength)
+            return fail("the line is longer than " + std::to_string(limits.lineLength) +
+                        " characters");
         if (const size_t hash = line.find('#'); hash != std::string_view::npos)
             line = line.substr(0, hash);
         const auto w = words(line);
         if (w.empty())
             continue;
 
-        auto fail = [&](const std::string& what) {
-            return common::Error{common::ErrorKind::badContent,
-                                 scriptName + ", line " + std::to_string(lineNumber) + ": " + what};
-        };
         ReplayCommand command;
         command.line = lineNumber;
         const std::string& name = w[0];
@@ -93,8 +141,7 @@ common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view te
                     return fail("frame-ms must lie in (0, 10000]");
                 command.kind = ReplayCommand::Kind::FrameMs;
             } else {
-                if (command.value < 0 || command.value != std::floor(command.value) ||
-                    command.value > 10'000'000)
+                if (command.value < 0 || command.value != std::floor(command.value))
                     return fail("step takes a whole number of frames");
                 command.kind = ReplayCommand::Kind::Step;
             }
@@ -109,8 +156,9 @@ common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view te
                            : name == "up" ? ReplayCommand::Kind::Up
                                           : ReplayCommand::Kind::Tap;
         } else if (name == "shot") {
-            if (w.size() != 2)
-                return fail("\"shot\" takes one file name");
+            if (w.size() != 2 || !isPlainPngName(w[1]))
+                return fail("\"shot\" takes a plain file name ending in .png (letters, digits, "
+                            "'.', '_', '-'), written into the output folder");
             command.kind = ReplayCommand::Kind::Shot;
             command.path = w[1];
         } else if (name == "focus") {
@@ -135,6 +183,9 @@ common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view te
                 if (w.size() != 4 || !parseWhole(w[2], UINT32_MAX, number) || w[3].size() != 16 ||
                     !parseWhole(w[3], UINT64_MAX, command.number, 16))
                     return fail("\"file\" takes a path, a size and a 16-digit hash");
+                if (!isPathInsideTree(w[1]))
+                    return fail("\"file\" names a file inside the tree: a relative path "
+                                "without . or .. parts");
                 command.kind = ReplayCommand::Kind::File;
                 command.path = w[1];
             }
@@ -200,6 +251,13 @@ common::Result<std::vector<ReplayCommand>> parseReplayScript(std::string_view te
             return fail("unknown command \"" + name + "\"");
         }
         using K = ReplayCommand::Kind;
+        if (command.kind == K::Step || command.kind == K::Tap || command.kind == K::Frame) {
+            const double count = command.kind == K::Step ? command.value : 1.0;
+            if (count > static_cast<double>(limits.frames - frames))
+                return fail("the script runs more than " + std::to_string(limits.frames) +
+                            " frames" + raise);
+            frames += static_cast<std::uint64_t>(count);
+        }
         if (command.kind == K::Step || command.kind == K::Tap || command.kind == K::Frame ||
             command.kind == K::Shot || command.kind == K::Print)
             framesBegun = true;

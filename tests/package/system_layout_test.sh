@@ -36,10 +36,15 @@ for program in brimzel brimzel-leveleditor brimzel-options brimzel-replay; do
 done
 [ ! -e "$scratch/nobody" ] || fail "--help wrote into the home folder"
 
-# Runs the installed replay program as a user: replay USER_HOME XDG_DATA_HOME SCRIPT_TEXT
+# Runs the installed replay program as a user, writing into the user's files as the game
+# would (or as told): replay USER_HOME XDG_DATA_HOME SCRIPT_TEXT [OPTION...]
 replay() {
     printf '%b' "$3" >"$scratch/script"
-    env -u XDG_DATA_HOME HOME="$1" ${2:+XDG_DATA_HOME="$2"} "$games/brimzel-replay" "$scratch/script"
+    local home="$1" xdg="$2"
+    shift 3
+    [ $# -gt 0 ] || set -- --in-place
+    env -u XDG_DATA_HOME HOME="$home" ${xdg:+XDG_DATA_HOME="$xdg"} "$games/brimzel-replay" "$@" \
+        "$scratch/script"
 }
 userA="$scratch/xdgA/brimzel"
 userB="$scratch/homeB/.local/share/brimzel"
@@ -49,7 +54,10 @@ userB="$scratch/homeB/.local/share/brimzel"
 mkdir -p "$userA/bin" "$userA/highscore"
 sed 's/^GamePosition:.*\r$/GamePosition:50\r/' "$data/bin/Brimzel.ini" >"$userA/bin/Brimzel.ini"
 printf 'low\r\n-1\r\nlow\r\n-1\r\nlow\r\n-1\r\nlow\r\n-1\r\n' >"$userA/highscore/highscore_2_1.fly"
-# User B starts fresh; F12 ends the game, which writes the options.
+# User B starts fresh. A replay without --in-place writes nothing of B's, not even the folder.
+replay "$scratch/homeB" "" 'step 5\ntap f12\nstep 5\n' -- >/dev/null
+[ ! -e "$scratch/homeB" ] || fail "a replay wrote into the user's files: $(find "$scratch/homeB")"
+# F12 ends the game, which writes the options.
 replay "$scratch/homeB" "" 'step 5\ntap f12\nstep 5\n' >/dev/null
 for folder in bin highscore save screenshots levels/user options; do
     [ -d "$userB/$folder" ] || fail "$userB/$folder was not made"

@@ -1,16 +1,25 @@
 // What the game writes and how it copes with what it reads: the options file at exit,
-// screenshots, broken level files, a missing options file, and repeatable runs.
+// screenshots, broken level files, a missing options file, repeatable runs, what a recording
+// may read and the replay program writing only into its scratch copy.
 #include "replay_harness.hpp"
 
 #include "common/atomic_file.hpp"
 #include "common/text_lines.hpp"
+#include "game/recording/script_words.hpp"
+#include "game/replay/tree_file.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
@@ -201,10 +210,7 @@ TEST_F(Files, TheSameScriptGivesTheSameOutputAndShots) {
     level.enemies = {{1, 200, 200, 90}, {2, 700, 600, 0}, {4, 400, 100, 180}};
     tree.writeLevel(1, level);
     const std::string script = "down right\nstep 40\ndown up\nstep 30\nup right\nup up\nstep 200\n"
-                               "print\nshot " +
-                               (tree.root() / "a.png").string() +
-                               "\ntap esc\nstep 30\nprint\nshot " +
-                               (tree.root() / "b.png").string() + "\n";
+                               "print\nshot a.png\ntap esc\nstep 30\nprint\nshot b.png\n";
     const ReplayRun first = tree.run(script);
     const std::string shotA = readFile(tree.root() / "a.png");
     const std::string shotB = readFile(tree.root() / "b.png");
@@ -220,6 +226,100 @@ TEST_F(Files, TheSameScriptGivesTheSameOutputAndShots) {
 } // namespace
 
 namespace {
+
+// A recording's `file` lines are checked without hanging on a FIFO, reading a device without
+// end or following a link out of the tree; each such file is named and the replay goes on.
+TEST_F(Files, ARecordingReadsOnlyBoundedRegularFilesInsideTheTree) {
+    const fs::path levels = tree.root() / "levels";
+    const fs::path outside = tree.root().string() + "-outside";
+    std::ofstream(outside) << "not the tree's";
+    fs::create_symlink(outside, levels / "outside.lev");
+    fs::create_symlink("/dev/zero", levels / "zero.lev");
+    ASSERT_EQ(mkfifo((levels / "fifo.lev").c_str(), 0600), 0);
+    std::ofstream(levels / "big.lev").close();
+    fs::resize_file(levels / "big.lev", kLargestTreeFile + 1);
+    char hash[17];
+    std::snprintf(hash, sizeof hash, "%016llx",
+                  static_cast<unsigned long long>(replayFileHash("not the tree's")));
+    const ReplayRun run =
+        tree.run(std::string("file levels/outside.lev 14 ") + hash +
+                     "\nfile levels/zero.lev 1 0000000000000000\n"
+                     "file levels/fifo.lev 0 0000000000000000\n"
+                     "file levels/big.lev " +
+                     std::to_string(kLargestTreeFile + 1) + " 0000000000000000\nstep 1\n",
+                 {"cannot be compared"});
+    fs::remove(outside);
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* why : {"line 1: levels/outside.lev cannot be compared: levels/outside.lev "
+                            "leads out of the tree",
+                            "line 2: levels/zero.lev cannot be compared", "is not a regular file",
+                            "line 4: levels/big.lev cannot be compared", "is larger than"})
+        EXPECT_NE(run.errors.find(why), std::string::npos) << why << "\n" << run.errors;
+    EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 4) << run.errors;
+}
+
+} // namespace
+
+namespace {
+
+std::string contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// Everything a run may write in a tree, with its bytes.
+std::map<std::string, std::string> writableFiles(const fs::path& root) {
+    std::map<std::string, std::string> files;
+    for (const char* folder : {"bin", "highscore", "save", "screenshots", "levels/user", "options"})
+        for (const auto& entry : fs::recursive_directory_iterator(root / folder))
+            files[fs::relative(entry.path(), root).string()] = contents(entry.path());
+    return files;
+}
+
+// The player's own tree is only read: the run writes into a scratch copy that goes afterwards,
+// even when the replay is stopped by a signal; --in-place writes into the tree.
+TEST(ReplayProgram, ReplaysInAScratchCopyThatGoesAfterwards) {
+    const fs::path program = fs::path(BRIMZEL_TREE) / "bin" / "brimzel-replay";
+    if (!fs::exists(program))
+        GTEST_SKIP() << "brimzel-replay is not built";
+    ReplayTree tree;
+    tree.writeMask(5, {{100, 650, 120, 670, kOpen}});
+    tree.writeLevel(1, TestLevel{});
+    tree.setOptionLine(31, "Screenshots:4");
+    const fs::path& root = tree.root();
+    fs::create_directories(root / "tmp");
+    fs::create_directories(root / "shots");
+    std::ofstream(root / "script.replay") << "step 2\nprint\ntap s\nstep 1\nshot a.png\n"
+                                             "tap f12\nstep 2\n";
+    std::ofstream(root / "long.replay") << "step 900000\n";
+    const auto before = writableFiles(root);
+    const std::string in = "cd " + root.string() + " && ";
+    const std::string replay = in + "TMPDIR=tmp SDL_VIDEODRIVER=dummy '" + program.string() + "' ";
+
+    EXPECT_EQ(std::system((replay + "--output shots . script.replay >out.txt 2>&1").c_str()), 0);
+    const std::string output = contents(root / "out.txt");
+    EXPECT_NE(output.find("screenState 200\n"), std::string::npos) << output; // the tree's options
+    EXPECT_NE(output.find("screenshotCount 4\n"), std::string::npos) << output;
+    EXPECT_TRUE(fs::exists(root / "shots" / "a.png"));
+    EXPECT_TRUE(writableFiles(root) == before) << output;
+    EXPECT_TRUE(fs::is_empty(root / "tmp"));
+
+    const std::string stopped = replay.substr(0, in.size()) + "(" + replay.substr(in.size()) +
+                                ". long.replay >/dev/null 2>&1 & pid=$!; for i in $(seq 600); do "
+                                "[ -n \"$(ls tmp)\" ] && break; sleep 0.1; done; kill -TERM "
+                                "$pid; wait $pid)";
+    const int status = std::system(stopped.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 128 + SIGTERM) << status;
+    EXPECT_TRUE(fs::is_empty(root / "tmp"));
+
+    EXPECT_EQ(
+        std::system((replay + "--in-place --output shots . script.replay >/dev/null 2>&1").c_str()),
+        0);
+    EXPECT_EQ(tree.optionLines()[30], "Screenshots:5");
+    EXPECT_TRUE(fs::exists(root / "screenshots" / "screenshot5.jpg"));
+}
 
 TEST(ReplayProgram, RunsAScriptFileFromTheCommandLine) {
     const fs::path program = fs::path(BRIMZEL_TREE) / "bin" / "brimzel-replay";

@@ -232,13 +232,13 @@ TEST_F(HighscoreFlow, TheLongestNameIsTypedWrittenReadBackAndShown) {
                              "tap right\nstep 1\ntap down\nstep 1\ntap down\nstep 1\n"
                              "tap enter\nstep 120\nprint\nshot ";
     const fs::path longShot = tree.root() / "longest.png";
-    const ReplayRun shown = play(view + longShot.string() + "\n");
+    const ReplayRun shown = play(view + "longest.png\n");
     ASSERT_EQ(shown.prints.size(), 1u) << shown.output;
     EXPECT_EQ(shown.prints[0].at("screenState"), "500");
     ASSERT_TRUE(
         common::writeTextLines(table("highscore_2_1.fly"), {"m", "20", "", "0", "", "0", "", "0"}));
     const fs::path shortShot = tree.root() / "short.png";
-    play(view + shortShot.string() + "\n");
+    play(view + "short.png\n");
     const int top = 210; // place 1
     EXPECT_GT(differingShare(longShot, shortShot, {800, top, 1004, top + 40}), 0.0);
     EXPECT_EQ(differingShare(longShot, shortShot, {1004, top, 1024, top + 40}), 0.0);
@@ -255,7 +255,8 @@ TEST_F(HighscoreFlow, ALongerNameFromElsewhereIsKeptAndShownCut) {
         EXPECT_TRUE(common::writeTextLines(table("highscore_2_1.fly"),
                                            {first, "900", "Ben", "10", "", "0", "", "0"}));
         const ReplayRun run =
-            play(bubbleMatchOnLevelOne() + "shot " + shot.string() + "\n" + kTypeABAndConfirm);
+            play(bubbleMatchOnLevelOne() + "shot " + shot.filename().string() + "\n" +
+                 kTypeABAndConfirm);
         EXPECT_EQ(run.prints.size(), 1u) << run.output;
         if (!run.prints.empty()) {
             EXPECT_EQ(run.prints[0].at("newPlace"), "2");

@@ -91,9 +91,8 @@ TEST_F(MenuFlow, TheLanguageSwitchChangesTheMenuPicturesAtOnce) {
     // one frame apart: the frame before Enter is released and the frame it is.
     const std::string script = "step 5\ntap down\nstep 1\ntap down\nstep 1\ntap down\nstep 80\n"
                                "tap enter\nstep 80\ntap down\nstep 1\ntap down\nstep 59\n"
-                               "down enter\nstep 1\nshot " +
-                               before.string() + "\nup enter\nstep 1\nshot " + after.string() +
-                               "\nprint\n";
+                               "down enter\nstep 1\nshot before.png\nup enter\nstep 1\n"
+                               "shot after.png\nprint\n";
     const ReplayRun run = play(script);
     ASSERT_EQ(run.prints.size(), 1u) << run.output;
     EXPECT_EQ(run.prints[0].at("language"), "en");

@@ -320,7 +320,7 @@ TEST_F(Recording, WatchingShowsTheRecordingInAWindowUntilItEnds) {
     fs::current_path(previous_);
     std::string text = readFile(file);
     const fs::path shot = tree.root() / "watched.png";
-    text.insert(text.find("# the state as the run ended"), "shot " + shot.string() + "\n");
+    text.insert(text.find("# the state as the run ended"), "shot watched.png\n");
     std::ofstream(file, std::ios::binary) << text;
 
     const fs::path output = tree.root() / "watch.txt";
@@ -328,7 +328,8 @@ TEST_F(Recording, WatchingShowsTheRecordingInAWindowUntilItEnds) {
     const std::string command = "ASAN_OPTIONS=\"${ASAN_OPTIONS:-}:detect_leaks=0\" "
                                 "env -u SDL_VIDEODRIVER timeout 120 xvfb-run -a " +
                                 (fs::path(BRIMZEL_TREE) / "bin" / "brimzel-replay").string() +
-                                " --watch " + tree.root().string() + " " + file.string() + " >" +
+                                " --watch --output " + tree.root().string() + " " +
+                                tree.root().string() + " " + file.string() + " >" +
                                 output.string() + " 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0) << readFile(output);
     EXPECT_NE(readFile(output).find("replay matches the recording"), std::string::npos)

@@ -174,7 +174,10 @@ ReplayRun ReplayTree::run(const std::string& script,
         return result;
     std::ostringstream out, err;
     testing::internal::CaptureStderr();
-    result.exitCode = runReplay(root_, parsed.value(), out, err);
+    // In place: the tests own the tree and look at what the run wrote there. Shots go there too.
+    ReplayOptions options;
+    options.outputFolder = root_;
+    result.exitCode = runReplay(root_, parsed.value(), out, err, options);
     result.notices = nonEmptyLines(testing::internal::GetCapturedStderr());
     result.output = out.str();
     result.errors = err.str();

@@ -58,8 +58,10 @@ class ReplayTree {
     };
     void writeMask(int map, const std::vector<Rect>& rects, std::uint32_t ground = 0xFF00FF00u);
 
-    // Runs the script. Every notice or error line must contain one of `expectedNotices`; any
-    // other fails the test, so a fault the game only reports cannot pass unseen.
+    // Runs the script in place (the run writes into this tree), its shots into the tree's root
+    // (`shot play.png` is root() / "play.png"). Every notice or error line must contain one of
+    // `expectedNotices`; any other fails the test, so a fault the game only reports cannot pass
+    // unseen.
     ReplayRun run(const std::string& script, const std::vector<std::string>& expectedNotices = {});
 
   private:

@@ -15,7 +15,7 @@ TEST(ReplayScript, ReadsEveryCommandWithCommentsAndBlankLines) {
                                           "step 30\r\n"
                                           "up right\n"
                                           "tap esc\n"
-                                          "shot out/pause.png\n"
+                                          "shot pause.png\n"
                                           "print",
                                           "t.txt");
     ASSERT_TRUE(script) << script.message();
@@ -32,7 +32,7 @@ TEST(ReplayScript, ReadsEveryCommandWithCommentsAndBlankLines) {
     EXPECT_EQ(c[4].kind, Kind::Tap);
     EXPECT_EQ(c[4].keyCode, engine::key::Escape);
     EXPECT_EQ(c[5].kind, Kind::Shot);
-    EXPECT_EQ(c[5].path, "out/pause.png");
+    EXPECT_EQ(c[5].path, "pause.png");
     EXPECT_EQ(c[6].kind, Kind::Print);
 }
 
@@ -93,6 +93,54 @@ TEST(ReplayScript, RejectsMistakesNamingTheLine) {
     ASSERT_FALSE(late);
     EXPECT_NE(late.message().find("s.txt, line 2: \"seed\" must come before the first frame"),
               std::string::npos);
+}
+
+// A script from someone else names no place to write or read outside its folders.
+TEST(ReplayScript, ShotsArePlainNamesAndFilesStayInsideTheTree) {
+    const char* bad[] = {"shot /home/me/notes.png",
+                         "shot ../x.png",
+                         "shot out/pause.png",
+                         "shot .hidden.png",
+                         "shot notes.txt",
+                         "shot -x.png",
+                         "shot a\\b.png",
+                         "file /dev/zero 1 0000000000000000",
+                         "file ../x 1 0000000000000000",
+                         "file bin/../../x 1 0000000000000000",
+                         "file bin//x 1 0000000000000000"};
+    for (const char* line : bad) {
+        const auto script = parseReplayScript(std::string("# first\n") + line + "\n", "s.txt");
+        ASSERT_FALSE(script) << line;
+        EXPECT_EQ(script.message().rfind("s.txt, line 2: ", 0), 0u) << script.message();
+    }
+    EXPECT_TRUE(parseReplayScript("file levels/user/a.lev 1 0000000000000000\n"
+                                  "shot Pause_2-b.v1.png\n",
+                                  "s.txt"));
+}
+
+// A script cannot ask for days of work: the ceilings are named before anything runs, and an
+// option raises them.
+TEST(ReplayScript, WorkBeyondTheCeilingsIsRefusedNamingTheLine) {
+    const std::string longLine = "# " + std::string(5000, 'x') + "\n";
+    const struct {
+        std::string text;
+        const char* where;
+    } cases[] = {{"step 1\nstep 10000000\n", "s.txt, line 2: the script runs more than 1000000"},
+                 {"step 999999\ntap s\nframe 16 5\n", "s.txt, line 3: the script runs more"},
+                 {"step 1\n" + longLine, "s.txt, line 2: the line is longer than 4096"}};
+    for (const auto& c : cases) {
+        const auto script = parseReplayScript(c.text, "s.txt");
+        ASSERT_FALSE(script) << c.text.substr(0, 40);
+        EXPECT_EQ(script.message().rfind(c.where, 0), 0u) << script.message();
+    }
+    ReplayLimits few;
+    few.lines = 3;
+    few.bytes = 12;
+    EXPECT_NE(parseReplayScript("\n\n\nstep 1\n", "s.txt", few).message().find("line 4"),
+              std::string::npos);
+    EXPECT_NE(parseReplayScript("step 1\nstep 200\n", "s.txt", few).message().find("line 2"),
+              std::string::npos);
+    EXPECT_TRUE(parseReplayScript("step 10000000\n", "s.txt", ReplayLimits::forFrames(10'000'000)));
 }
 
 } // namespace

@@ -82,7 +82,7 @@ TEST_F(SaveFlow, TheProgressSavedScreenSpeaksTheGamesLanguage) {
         const fs::path shot = tree.root() / (language + ".png");
         const ReplayRun run = play("down up\nstep 30\nup up\nstep 120\n"
                                    "tap down\nstep 1\ntap enter\nstep 80\nprint\nshot " +
-                                   shot.string() + "\n");
+                                   language + ".png\n");
         EXPECT_EQ(run.prints.at(0).at("endScreenKind"), "2");
         return shot;
     };

@@ -107,8 +107,8 @@ class WindowFrame : public ReplayTest {
             "ASAN_OPTIONS=\"${ASAN_OPTIONS:-}:detect_leaks=0\" SDL_VIDEODRIVER=x11 " + environment +
             " xvfb-run -a -s '-screen 0 " + std::to_string(kScreenWidth) + "x" +
             std::to_string(kScreenHeight) + "x24' " + BRIMZEL_TREE + "/bin/brimzel-replay " +
-            "--window " + tree.root().string() + " " + script.string() + " >" + log.string() +
-            " 2>&1";
+            "--window --output " + tree.root().string() + " " + tree.root().string() + " " +
+            script.string() + " >" + log.string() + " 2>&1";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
     }
 };
@@ -119,8 +119,8 @@ TEST_F(WindowFrame, FullScreenWithoutAWindowManagerShowsTheWholeFrame) {
     const fs::path headlessShot = tree.root() / "headless.png";
     const fs::path windowShot = tree.root() / "window.png";
     const std::string steps = "step 90\n";
-    play(steps + "shot " + headlessShot.string() + "\n");
-    playInWindow(steps + "shot " + windowShot.string() + "\n", "", tree.root() / "window.log");
+    play(steps + "shot headless.png\n");
+    playInWindow(steps + "shot window.png\n", "", tree.root() / "window.log");
 
     const Picture frame = readPng(headlessShot);
     const Picture window = readPng(windowShot);
