@@ -254,9 +254,8 @@ TEST_F(HighscoreFlow, ALongerNameFromElsewhereIsKeptAndShownCut) {
     auto entered = [&](const std::string& first, const fs::path& shot) {
         EXPECT_TRUE(common::writeTextLines(table("highscore_2_1.fly"),
                                            {first, "900", "Ben", "10", "", "0", "", "0"}));
-        const ReplayRun run =
-            play(bubbleMatchOnLevelOne() + "shot " + shot.filename().string() + "\n" +
-                 kTypeABAndConfirm);
+        const ReplayRun run = play(bubbleMatchOnLevelOne() + "shot " + shot.filename().string() +
+                                   "\n" + kTypeABAndConfirm);
         EXPECT_EQ(run.prints.size(), 1u) << run.output;
         if (!run.prints.empty()) {
             EXPECT_EQ(run.prints[0].at("newPlace"), "2");
