@@ -4,6 +4,14 @@
 #include <algorithm>
 #include <cstddef>
 
+// The helpers of the row loops are small but many: left to itself the compiler calls some of
+// them, which costs more than their work.
+#if defined(__GNUC__)
+#define ROW_INLINE inline __attribute__((always_inline))
+#else
+#define ROW_INLINE inline
+#endif
+
 namespace engine::pixel {
 namespace {
 
@@ -14,7 +22,19 @@ struct Quad {
     std::uint32_t a, b, c, d;
 };
 
-inline Quad fetchQuad(const std::uint32_t* texels, int tw, int th, std::int32_t u, std::int32_t v) {
+// Whether all four texels of the sample at (u, v) lie inside the picture.
+ROW_INLINE bool inside(std::int32_t u, std::int32_t v, int tw, int th) {
+    return unsigned(u >> 16) < unsigned(tw - 1) && unsigned(v >> 16) < unsigned(th - 1);
+}
+
+// The upper left texel of the sample at (u, v), inside the picture.
+ROW_INLINE const std::uint32_t* texelAt(const std::uint32_t* texels, int tw, std::int32_t u,
+                                        std::int32_t v) {
+    return texels + std::size_t(v >> 16) * std::size_t(tw) + unsigned(u >> 16);
+}
+
+ROW_INLINE Quad fetchQuad(const std::uint32_t* texels, int tw, int th, std::int32_t u,
+                          std::int32_t v) {
     const std::size_t stride = std::size_t(tw);
     const int iu = u >> 16, iv = v >> 16;
     if (unsigned(iu) < unsigned(tw - 1) && unsigned(iv) < unsigned(th - 1)) {
@@ -32,40 +52,40 @@ inline Quad fetchQuad(const std::uint32_t* texels, int tw, int th, std::int32_t 
 // Four pixels at once: as 0xAARRGGBB words in one register, or widened to 16-bit channel lanes
 // in two (pixels 0 and 1 in `lo`, 2 and 3 in `hi`), where no product carries into its neighbour.
 
-inline __m128i alphaMask() {
+ROW_INLINE __m128i alphaMask() {
     return _mm_set1_epi32(int(0xFF000000u));
 }
 
 // True when the alpha of all four pixels in `mask` (0 or ~0 per pixel) is set.
-inline bool all(__m128i mask) {
+ROW_INLINE bool all(__m128i mask) {
     return _mm_movemask_epi8(mask) == 0xFFFF;
 }
 
 // Per pixel: alpha zero.
-inline __m128i clearPixels(__m128i px) {
+ROW_INLINE __m128i clearPixels(__m128i px) {
     return _mm_cmpeq_epi32(_mm_and_si128(px, alphaMask()), _mm_setzero_si128());
 }
 
 // Per pixel: alpha 255.
-inline __m128i opaquePixels(__m128i px) {
+ROW_INLINE __m128i opaquePixels(__m128i px) {
     return _mm_cmpeq_epi32(_mm_and_si128(px, alphaMask()), alphaMask());
 }
 
 // (over * w + under * (256 - w)) >> 8 in each lane; w in 0..256.
-inline __m128i mix(__m128i under, __m128i over, __m128i w) {
+ROW_INLINE __m128i mix(__m128i under, __m128i over, __m128i w) {
     const __m128i keep = _mm_sub_epi16(_mm_set1_epi16(256), w);
     return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(over, w), _mm_mullo_epi16(under, keep)), 8);
 }
 
 // Each pixel's alpha in all four of its lanes, as a weight 0..256.
-inline __m128i alphaWeights(__m128i lanes) {
+ROW_INLINE __m128i alphaWeights(__m128i lanes) {
     const __m128i a = _mm_shufflehi_epi16(_mm_shufflelo_epi16(lanes, _MM_SHUFFLE(3, 3, 3, 3)),
                                           _MM_SHUFFLE(3, 3, 3, 3));
     return _mm_add_epi16(a, _mm_srli_epi16(a, 7));
 }
 
 // Four weights 0..256 in 32-bit lanes, each spread over the four lanes of its pixel.
-inline void spread(__m128i w, __m128i& lo, __m128i& hi) {
+ROW_INLINE void spread(__m128i w, __m128i& lo, __m128i& hi) {
     const __m128i w16 = _mm_packs_epi32(w, w);
     const __m128i pairs = _mm_unpacklo_epi16(w16, w16);
     lo = _mm_unpacklo_epi32(pairs, pairs);
@@ -74,7 +94,7 @@ inline void spread(__m128i w, __m128i& lo, __m128i& hi) {
 
 // Samples `lo`, `hi` blended over the canvas pixels `under` by their own alpha; the canvas stays
 // opaque.
-inline __m128i over(__m128i under, __m128i lo, __m128i hi) {
+ROW_INLINE __m128i over(__m128i under, __m128i lo, __m128i hi) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i outLo = mix(_mm_unpacklo_epi8(under, zero), lo, alphaWeights(lo));
     const __m128i outHi = mix(_mm_unpackhi_epi8(under, zero), hi, alphaWeights(hi));
@@ -82,19 +102,19 @@ inline __m128i over(__m128i under, __m128i lo, __m128i hi) {
 }
 
 // A tint as factors 0..256 for the lanes of two pixels.
-inline __m128i tintLanes(std::uint32_t tint) {
+ROW_INLINE __m128i tintLanes(std::uint32_t tint) {
     const __m128i one = tintFactors(tint);
     return _mm_unpacklo_epi64(one, one);
 }
 
 // `keep` ? a : b, per pixel.
-inline __m128i select(__m128i keep, __m128i a, __m128i b) {
+ROW_INLINE __m128i select(__m128i keep, __m128i a, __m128i b) {
     return _mm_or_si128(_mm_and_si128(keep, a), _mm_andnot_si128(keep, b));
 }
 
 // Four texels, tinted unless `factors` is null, over four canvas pixels; a texel of alpha 0
 // leaves its pixel as it was.
-inline void blendFour(std::uint32_t* dst, __m128i src, const __m128i* factors) {
+ROW_INLINE void blendFour(std::uint32_t* dst, __m128i src, const __m128i* factors) {
     auto* at = reinterpret_cast<__m128i*>(dst);
     if (all(clearPixels(src)))
         return;
@@ -116,8 +136,8 @@ inline void blendFour(std::uint32_t* dst, __m128i src, const __m128i* factors) {
 // horizontal weights `wu` (32-bit lanes) and vertical ones already spread, tinted unless
 // `factors` is null, over four canvas pixels. Where all four texels of a pixel are clear the
 // pixel stays as it was.
-inline void shadeFour(std::uint32_t* dst, __m128i a, __m128i b, __m128i c, __m128i d, __m128i wu,
-                      __m128i wvLo, __m128i wvHi, const __m128i* factors) {
+ROW_INLINE void shadeFour(std::uint32_t* dst, __m128i a, __m128i b, __m128i c, __m128i d,
+                          __m128i wu, __m128i wvLo, __m128i wvHi, const __m128i* factors) {
     auto* at = reinterpret_cast<__m128i*>(dst);
     const __m128i clear = clearPixels(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d)));
     if (all(clear))
@@ -140,7 +160,21 @@ inline void shadeFour(std::uint32_t* dst, __m128i a, __m128i b, __m128i c, __m12
     _mm_storeu_si128(at, select(clear, under, over(under, lo, hi)));
 }
 
-inline __m128i fourTexels(const std::uint32_t* texels, const Tap* col, int Tap::*which) {
+// Two neighbouring texels at `first` and two at `second`, in one register.
+ROW_INLINE __m128 pairs(const std::uint32_t* first, const std::uint32_t* second) {
+    const __m128 low = _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(first)));
+    return _mm_loadh_pi(low, reinterpret_cast<const __m64*>(second));
+}
+
+// Lanes 0 and 2 of `a`, then of `b`; and lanes 1 and 3.
+ROW_INLINE __m128i evenLanes(__m128 a, __m128 b) {
+    return _mm_castps_si128(_mm_shuffle_ps(a, b, _MM_SHUFFLE(2, 0, 2, 0)));
+}
+ROW_INLINE __m128i oddLanes(__m128 a, __m128 b) {
+    return _mm_castps_si128(_mm_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 3, 1)));
+}
+
+ROW_INLINE __m128i fourTexels(const std::uint32_t* texels, const Tap* col, int Tap::*which) {
     return _mm_set_epi32(int(texels[col[3].*which]), int(texels[col[2].*which]),
                          int(texels[col[1].*which]), int(texels[col[0].*which]));
 }
@@ -249,17 +283,33 @@ void turnedBilinearRow(std::uint32_t* dst, int count, std::int32_t u, std::int32
     for (; i + 4 <= count; i += 4) {
         const std::int32_t u1 = u + du, u2 = u1 + du, u3 = u2 + du;
         const std::int32_t v1 = v + dv, v2 = v1 + dv, v3 = v2 + dv;
-        const Quad q0 = fetchQuad(texels, tw, th, u, v), q1 = fetchQuad(texels, tw, th, u1, v1);
-        const Quad q2 = fetchQuad(texels, tw, th, u2, v2), q3 = fetchQuad(texels, tw, th, u3, v3);
         const __m128i us = _mm_set_epi32(u3, u2, u1, u), vs = _mm_set_epi32(v3, v2, v1, v);
         __m128i wvLo, wvHi;
         spread(_mm_and_si128(_mm_srli_epi32(vs, 8), byte), wvLo, wvHi);
-        shadeFour(dst + i, _mm_set_epi32(int(q3.a), int(q2.a), int(q1.a), int(q0.a)),
-                  _mm_set_epi32(int(q3.b), int(q2.b), int(q1.b), int(q0.b)),
-                  _mm_set_epi32(int(q3.c), int(q2.c), int(q1.c), int(q0.c)),
-                  _mm_set_epi32(int(q3.d), int(q2.d), int(q1.d), int(q0.d)),
-                  _mm_and_si128(_mm_srli_epi32(us, 8), byte), wvLo, wvHi,
-                  tinted ? &factors : nullptr);
+        const __m128i wu = _mm_and_si128(_mm_srli_epi32(us, 8), byte);
+        // Positions step along a line: when the first and last of four are inside the picture
+        // (not on its outer half texel), so are the two between, and each pixel's texels come
+        // as two pairs of neighbours.
+        if (inside(u, v, tw, th) && inside(u3, v3, tw, th)) {
+            const std::uint32_t* p0 = texelAt(texels, tw, u, v);
+            const std::uint32_t* p1 = texelAt(texels, tw, u1, v1);
+            const std::uint32_t* p2 = texelAt(texels, tw, u2, v2);
+            const std::uint32_t* p3 = texelAt(texels, tw, u3, v3);
+            const __m128 upper01 = pairs(p0, p1), upper23 = pairs(p2, p3);
+            const __m128 lower01 = pairs(p0 + tw, p1 + tw), lower23 = pairs(p2 + tw, p3 + tw);
+            shadeFour(dst + i, evenLanes(upper01, upper23), oddLanes(upper01, upper23),
+                      evenLanes(lower01, lower23), oddLanes(lower01, lower23), wu, wvLo, wvHi,
+                      tinted ? &factors : nullptr);
+        } else {
+            const Quad q0 = fetchQuad(texels, tw, th, u, v), q1 = fetchQuad(texels, tw, th, u1, v1);
+            const Quad q2 = fetchQuad(texels, tw, th, u2, v2),
+                       q3 = fetchQuad(texels, tw, th, u3, v3);
+            shadeFour(dst + i, _mm_set_epi32(int(q3.a), int(q2.a), int(q1.a), int(q0.a)),
+                      _mm_set_epi32(int(q3.b), int(q2.b), int(q1.b), int(q0.b)),
+                      _mm_set_epi32(int(q3.c), int(q2.c), int(q1.c), int(q0.c)),
+                      _mm_set_epi32(int(q3.d), int(q2.d), int(q1.d), int(q0.d)), wu, wvLo, wvHi,
+                      tinted ? &factors : nullptr);
+        }
         u = u3 + du;
         v = v3 + dv;
     }
