@@ -1,5 +1,6 @@
 #include "engine/pixel_rows.hpp"
 #include "engine/pixel_ops.hpp"
+#include "engine/pixel_rows_avx2.hpp"
 
 #include <algorithm>
 #include <cstddef>
@@ -182,8 +183,17 @@ ROW_INLINE __m128i fourTexels(const std::uint32_t* texels, const Tap* col, int T
 
 } // namespace
 
+bool avx2::available() {
+#if defined(BRIMZEL_AVX2_ROWS)
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+#else
+    return false;
+#endif
+}
+
 void blendRow(std::uint32_t* dst, const std::uint32_t* src, int count) {
-    int x = 0;
+    int x = avx2::available() ? avx2::blendRow(dst, src, count) : 0;
 #if defined(__SSE2__)
     for (; x + 4 <= count; x += 4)
         blendFour(dst + x, _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + x)), nullptr);
@@ -193,7 +203,7 @@ void blendRow(std::uint32_t* dst, const std::uint32_t* src, int count) {
 }
 
 void blendTintedRow(std::uint32_t* dst, const std::uint32_t* src, int count, std::uint32_t tint) {
-    int x = 0;
+    int x = avx2::available() ? avx2::blendTintedRow(dst, src, count, tint) : 0;
 #if defined(__SSE2__)
     const __m128i factors = tintLanes(tint);
     for (; x + 4 <= count; x += 4)
@@ -205,7 +215,7 @@ void blendTintedRow(std::uint32_t* dst, const std::uint32_t* src, int count, std
 
 void blendColorRow(std::uint32_t* row, int count, std::uint32_t c) {
     const std::uint32_t a = c >> 24, w = a + (a >> 7), inv = 256 - w;
-    int x = 0;
+    int x = avx2::available() ? avx2::blendColorRow(row, count, c) : 0;
 #if defined(__SSE2__)
     const __m128i zero = _mm_setzero_si128();
     const __m128i src =
@@ -275,7 +285,9 @@ void bilinearRow(std::uint32_t* dst, int count, const std::uint32_t* upper,
 void turnedBilinearRow(std::uint32_t* dst, int count, std::int32_t u, std::int32_t v,
                        std::int32_t du, std::int32_t dv, const std::uint32_t* texels, int tw,
                        int th, std::uint32_t tint) {
-    int i = 0;
+    int i = avx2::available()
+                ? avx2::turnedBilinearRow(dst, count, u, v, du, dv, texels, tw, th, tint)
+                : 0;
     const bool tinted = tint != kPlain;
 #if defined(__SSE2__)
     const __m128i factors = tintLanes(tint);
