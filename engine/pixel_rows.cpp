@@ -183,12 +183,27 @@ ROW_INLINE __m128i fourTexels(const std::uint32_t* texels, const Tap* col, int T
 
 } // namespace
 
-bool avx2::available() {
+namespace {
 #if defined(BRIMZEL_AVX2_ROWS)
-    static const bool has = __builtin_cpu_supports("avx2");
-    return has;
+bool processorHasAvx2() {
+    __builtin_cpu_init(); // may run before the run-time library's own set-up
+    return __builtin_cpu_supports("avx2") != 0;
+}
+bool avx2Rows = processorHasAvx2();
 #else
-    return false;
+bool avx2Rows = false;
+#endif
+} // namespace
+
+bool avx2::available() {
+    return avx2Rows;
+}
+
+void avx2::setEnabled(bool on) {
+#if defined(BRIMZEL_AVX2_ROWS)
+    avx2Rows = on && processorHasAvx2();
+#else
+    (void)on;
 #endif
 }
 

@@ -7,8 +7,11 @@
 
 namespace engine::pixel::avx2 {
 
-// Whether this build has the AVX2 rows and this processor runs them.
+// Whether this build has the AVX2 rows, this processor runs them and they are not turned off.
 bool available();
+// Turns the AVX2 rows off or on again, so that tests and benchmarks can compare them with the
+// narrower rows on the same processor. Only while nothing draws.
+void setEnabled(bool on);
 
 int blendRow(std::uint32_t* dst, const std::uint32_t* src, int count);
 int blendTintedRow(std::uint32_t* dst, const std::uint32_t* src, int count, std::uint32_t tint);

@@ -4,6 +4,7 @@
 #include "engine/dds.hpp"
 #include "engine/engine.hpp"
 #include "engine/painter.hpp"
+#include "engine/pixel_rows_avx2.hpp"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -72,8 +73,10 @@ template <typename Work> double medianCpuMs(int runs, Work work) {
 }
 
 // Blending over a 1024 x 768 canvas against copying one: megapixels a second of a colour and of
-// a picture with soft edges blended over the whole canvas, and of memcpy of a whole frame.
-void blendFigures() {
+// a picture with soft edges blended over the whole canvas, and of memcpy of a whole frame; and
+// twelve turned sprites. On a processor with AVX2 the same again with the SSE2 rows alone
+// (`_sse2`), which is what the wider rows gain.
+void rowFigures() {
     constexpr int kW = 1024, kH = 768;
     constexpr double kMegapixels = kW * kH / 1e6;
     engine::Image canvas = painted(kW, kH, false), soft = painted(kW, kH, false);
@@ -82,15 +85,8 @@ void blendFigures() {
             soft.pixels[std::size_t(y) * kW + x] =
                 (soft.pixels[std::size_t(y) * kW + x] & 0xFFFFFFu) | std::uint32_t(x & 255) << 24;
     const engine::Picture picture = engine::pictureOf(std::move(soft), true);
+    const engine::Picture sprite = engine::pictureOf(painted(200, 150, true), true);
     const auto painter = engine::createSoftwarePainter(canvas);
-    const double fill = medianCpuMs(60, [&] {
-        painter->fill(0, 0, kW, kH, engine::Corners::all(0x80FF8040u));
-        painter->flush();
-    });
-    const double over = medianCpuMs(60, [&] {
-        painter->drawPicture(picture, 0, 0, kW, kH, engine::Corners::all(engine::kWhite));
-        painter->flush();
-    });
     std::vector<std::uint32_t> copy(canvas.pixels.size());
     const double memcpyMs = medianCpuMs(60, [&] {
         std::memcpy(copy.data(), canvas.pixels.data(), copy.size() * 4);
@@ -98,12 +94,38 @@ void blendFigures() {
         canvas.pixels[copy[12345] & 1023] ^= 1;
     });
     auto rate = [&](double ms) { return kMegapixels / (ms / 1000.0); };
-    std::printf("blend_colour %.0f Mpixel/s\n", rate(fill));
-    std::printf("blend_picture %.0f Mpixel/s\n", rate(over));
     std::printf("memcpy_frame %.3f ms\n", memcpyMs);
     std::printf("memcpy_frame_rate %.0f Mpixel/s\n", rate(memcpyMs));
-    std::printf("blend_colour_of_memcpy %.2f\n", memcpyMs / fill);
-    std::printf("blend_picture_of_memcpy %.2f\n", memcpyMs / over);
+    auto measure = [&](const char* suffix) {
+        const double fill = medianCpuMs(60, [&] {
+            painter->fill(0, 0, kW, kH, engine::Corners::all(0x80FF8040u));
+            painter->flush();
+        });
+        const double over = medianCpuMs(60, [&] {
+            painter->drawPicture(picture, 0, 0, kW, kH, engine::Corners::all(engine::kWhite));
+            painter->flush();
+        });
+        int frame = 0;
+        const double turned = medianCpuMs(60, [&] {
+            for (int i = 0; i < 12; ++i)
+                painter->drawRotated(sprite, 80.0f + i * 65.0f, 150.0f + (i % 4) * 150.0f, 200, 150,
+                                     float(frame * 3 + i * 30),
+                                     engine::Corners::all(engine::kWhite));
+            painter->flush();
+            ++frame;
+        });
+        std::printf("blend_colour%s %.0f Mpixel/s\n", suffix, rate(fill));
+        std::printf("blend_picture%s %.0f Mpixel/s\n", suffix, rate(over));
+        std::printf("blend_colour_of_memcpy%s %.2f\n", suffix, memcpyMs / fill);
+        std::printf("blend_picture_of_memcpy%s %.2f\n", suffix, memcpyMs / over);
+        std::printf("twelve_turned_sprites%s %.3f ms\n", suffix, turned);
+    };
+    measure("");
+    if (engine::pixel::avx2::available()) {
+        engine::pixel::avx2::setEnabled(false);
+        measure("_sse2");
+        engine::pixel::avx2::setEnabled(true);
+    }
 }
 
 bool saveWithSdl(const engine::Image& image, const std::string& path, bool jpeg) {
@@ -271,7 +293,7 @@ int main() {
     std::printf("loading_frame_median %.3f ms\n", median(frames));
     std::printf("loading_frame_cpu_median %.3f ms\n", median(cpuFrames));
 
-    blendFigures();
+    rowFigures();
 
     std::error_code ec;
     fs::remove_all(dir, ec);

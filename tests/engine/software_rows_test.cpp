@@ -1,6 +1,7 @@
 // The software painter's whole-row paths against its pixel-by-pixel ones: random pictures,
 // tints, alphas and positions must give the very same canvas.
 #include "engine/painter.hpp"
+#include "engine/pixel_rows_avx2.hpp"
 
 #include <gtest/gtest.h>
 
@@ -67,9 +68,24 @@ class Rows : public ::testing::Test {
             return {randomTint(), randomTint(), randomTint(), randomTint()};
         return Corners::all(randomTint());
     }
+
+    void compareOnRandomDrawings();
 };
 
 TEST_F(Rows, EveryFastPathPaintsTheSamePixelsAsTheGeneralOne) {
+    compareOnRandomDrawings();
+}
+
+// On a processor with AVX2 the SSE2 rows only finish what the wider ones leave.
+TEST_F(Rows, WithoutAvx2TheSse2RowsPaintTheSamePixelsToo) {
+    if (!pixel::avx2::available())
+        GTEST_SKIP() << "the SSE2 rows were compared already";
+    pixel::avx2::setEnabled(false);
+    compareOnRandomDrawings();
+    pixel::avx2::setEnabled(true);
+}
+
+void Rows::compareOnRandomDrawings() {
     constexpr int kW = 67, kH = 41;
     Image fast, general;
     fast.width = general.width = kW;
