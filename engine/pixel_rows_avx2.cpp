@@ -3,6 +3,8 @@
 // functions of other headers, only the intrinsics and helpers private to this file.
 #include "engine/pixel_rows_avx2.hpp"
 
+#include <cstddef>
+
 #if defined(__AVX2__)
 #include <immintrin.h>
 #endif
