@@ -57,7 +57,7 @@ ROW_INLINE __m128i alphaMask() {
     return _mm_set1_epi32(int(0xFF000000u));
 }
 
-// True when the alpha of all four pixels in `mask` (0 or ~0 per pixel) is set.
+// True when `mask` (0 or ~0 per pixel) is set for all four pixels.
 ROW_INLINE bool all(__m128i mask) {
     return _mm_movemask_epi8(mask) == 0xFFFF;
 }
