@@ -24,8 +24,12 @@ class Painter {
 };
 
 std::unique_ptr<Painter> createRendererPainter(SDL_Renderer* renderer);
+// How the software painter fills its rows: whole rows at once where the pixels allow it, or
+// pixel by pixel everywhere (the same pixels, slower; kept as the reference for the fast ones).
+enum class SoftwareRows { Fast, General };
 // Paints into `canvas` (0xAARRGGBB rows), which must outlive the painter.
-std::unique_ptr<Painter> createSoftwarePainter(Image& canvas);
+std::unique_ptr<Painter> createSoftwarePainter(Image& canvas,
+                                               SoftwareRows rows = SoftwareRows::Fast);
 
 // The corner pattern -1, -2, -2, -2 (as signed colours) is the callers' way of saying plain
 // white; it becomes four white corners.

@@ -115,33 +115,6 @@ inline std::uint32_t blendPixel(std::uint32_t dst, std::uint32_t src) {
 }
 #endif
 
-// A run of pixels covered by one colour of alpha 1..254.
-inline void blendRun(std::uint32_t* row, int count, std::uint32_t c) {
-    const std::uint32_t a = c >> 24, w = a + (a >> 7), inv = 256 - w;
-    int x = 0;
-#if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i src =
-        _mm_mullo_epi16(_mm_unpacklo_epi8(_mm_set1_epi32(int(c)), zero), _mm_set1_epi16(short(w)));
-    const __m128i keep = _mm_set1_epi16(short(inv)), opaque = _mm_set1_epi32(int(0xFF000000u));
-    for (; x + 4 <= count; x += 4) {
-        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
-        const __m128i lo = _mm_srli_epi16(
-            _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(d, zero), keep), src), 8);
-        const __m128i hi = _mm_srli_epi16(
-            _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(d, zero), keep), src), 8);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + x),
-                         _mm_or_si128(_mm_packus_epi16(lo, hi), opaque));
-    }
-#endif
-    const std::uint32_t rb = (c & 0x00FF00FFu) * w, ag = ((c >> 8) & 0x00FF00FFu) * w;
-    for (; x < count; ++x) {
-        const std::uint32_t d = row[x];
-        row[x] = ((((d & 0x00FF00FFu) * inv + rb) >> 8) & 0x00FF00FFu) |
-                 ((((d >> 8) & 0x00FF00FFu) * inv + ag) & 0xFF00FF00u) | 0xFF000000u;
-    }
-}
-
 // A bilinear sample of texels a, b (upper row) and c, d (lower row), tinted when `Tinted`,
 // over `dst`. Wholly transparent neighbourhoods (most of a sprite's box) cost nothing, wholly
 // opaque ones need no blending.

@@ -1,5 +1,6 @@
 #include "engine/painter.hpp"
 #include "engine/pixel_ops.hpp"
+#include "engine/pixel_rows.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -95,7 +96,8 @@ void narrow(float f0, float k, int xStart, int& xa, int& xb) {
 
 class SoftwarePainter final : public Painter {
   public:
-    explicit SoftwarePainter(Image& canvas) : canvas_(canvas) {}
+    SoftwarePainter(Image& canvas, SoftwareRows rows)
+        : canvas_(canvas), general_(rows == SoftwareRows::General) {}
 
     // A frame usually starts by covering the whole canvas with an opaque picture; the clear is
     // kept pending so that such a frame does not fill the canvas twice.
@@ -196,7 +198,12 @@ class SoftwarePainter final : public Painter {
                 std::fill(row + xa, row + xb, c);
                 continue;
             }
-            blendRun(row + xa, xb - xa, c);
+            if (general_) {
+                for (int x = xa; x < xb; ++x)
+                    row[x] = blend(row[x], c);
+            } else {
+                blendColorRow(row + xa, xb - xa, c);
+            }
         }
     }
 
@@ -213,6 +220,11 @@ class SoftwarePainter final : public Painter {
                 p.image.pixels.data() + std::size_t(y - y0) * p.image.width - x0;
             if (plain && p.opaque) {
                 std::memcpy(dst + xa, src + xa, std::size_t(xb - xa) * 4);
+            } else if (!general_) {
+                if (plain)
+                    blendRow(dst + xa, src + xa, xb - xa);
+                else
+                    blendTintedRow(dst + xa, src + xa, xb - xa, tint);
             } else if (plain) {
                 for (int x = xa; x < xb; ++x)
                     dst[x] = blend(dst[x], src[x]);
@@ -222,13 +234,6 @@ class SoftwarePainter final : public Painter {
             }
         }
     }
-
-    // Where a canvas pixel samples the picture along one axis: two texels and the weight of the
-    // second (0..255).
-    struct Tap {
-        int first = 0, second = 0;
-        std::uint32_t weight = 0;
-    };
 
     static Tap tapAt(double position, int size, bool filtered) {
         if (!filtered) {
@@ -261,7 +266,12 @@ class SoftwarePainter final : public Painter {
             std::uint32_t* out = canvas_.pixels.data() + std::size_t(y) * canvas_.width + xa;
             const Tap* col = columns_.data();
             const int n = xb - xa;
-            if (!p.filtered) {
+            if (!general_) {
+                if (p.filtered)
+                    bilinearRow(out, n, r0, r1, r.weight, col, tint);
+                else
+                    nearestRow(out, n, r0, col, tint);
+            } else if (!p.filtered) {
                 for (int i = 0; i < n; ++i) {
                     const std::uint32_t texel = r0[col[i].first];
                     out[i] = blendPixel(out[i], plain ? texel : modulate(texel, tint));
@@ -338,6 +348,11 @@ class SoftwarePainter final : public Painter {
             auto u = std::int32_t(std::lround(double(sa) * uScale)) - half;
             auto v = std::int32_t(std::lround(double(ta) * vScale)) - half;
             if constexpr (S == Sampling::Bilinear && T != Tint::Gradient) {
+                if (!general_) {
+                    turnedBilinearRow(row + xa, xb - xa + 1, u, v, du, dv, texels, tw, th,
+                                      colors.topLeft);
+                    continue;
+                }
                 bilinearSpan<T == Tint::Constant>(row + xa, xb - xa + 1, u, v, du, dv, texels, tw,
                                                   th, colors.topLeft);
                 continue;
@@ -390,6 +405,7 @@ class SoftwarePainter final : public Painter {
     }
 
     Image& canvas_;
+    const bool general_; // pixel by pixel everywhere: the reference for the whole-row paths
     std::vector<Tap> columns_;
     bool clearPending_ = false;
     Color clearColor_ = 0xFF000000u;
@@ -397,8 +413,8 @@ class SoftwarePainter final : public Painter {
 
 } // namespace
 
-std::unique_ptr<Painter> createSoftwarePainter(Image& canvas) {
-    return std::make_unique<SoftwarePainter>(canvas);
+std::unique_ptr<Painter> createSoftwarePainter(Image& canvas, SoftwareRows rows) {
+    return std::make_unique<SoftwarePainter>(canvas, rows);
 }
 
 } // namespace engine
