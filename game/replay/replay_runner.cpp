@@ -1,5 +1,6 @@
 #include "game/replay/replay_runner.hpp"
 
+#include "game/recording/session_recording.hpp"
 #include "game/shell/frame_loop.hpp"
 #include "game/shell/startup.hpp"
 #include "game/state/game_state.hpp"
@@ -109,6 +110,15 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
         return 1;
     }
 
+    // Kept as the game keeps it, so a new high-score row gets its run here too; a watch
+    // keeps none.
+    SessionRecording recording;
+    if (!options.beforeFrame)
+        if (const auto recorded = startRecording(recording, state, settings.seed, {}); !recorded) {
+            err << "brimzel-replay: " << recorded.message() << '\n';
+            return 1;
+        }
+
     long long frame = 0;
     bool stopped = false; // by the watcher
     auto runFrames = [&](long long count) {
@@ -117,7 +127,7 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
                 stopped = true;
                 return false;
             }
-            if (!runFrame(state))
+            if (!runFrame(state, recording.active ? &recording : nullptr))
                 return false;
             ++frame;
         }

@@ -6,7 +6,8 @@ struct GameState;
 struct SessionRecording;
 
 // One iteration. Returns false once the loop has ended (the shutdown has then run). A recording
-// gets the frame's input and clock as the frame's steps will see them.
+// gets the frame's input and clock as the frame's steps will see them, and gives a new
+// high-score row its run.
 bool runFrame(GameState& state, SessionRecording* recording = nullptr);
 
 // The steps of the current screen state (dispatch by screenState, ranges in order).
