@@ -22,10 +22,11 @@ std::string readFile(const fs::path& path) {
 }
 
 // From the first menu frame: a bubble match on level 4, lost on time; `flight` takes bubbles.
-std::string bubbleMatchOnLevelFour(const std::string& flight) {
+// The level panel keeps the level last played: `rights` moves it on from there.
+std::string bubbleMatchOnLevelFour(const std::string& flight, int rights = 3) {
     std::string script = "step 5\ntap enter\nstep 40\ntap down\nstep 1\ntap enter\nstep 40\n"
                          "tap down\nstep 1\n";
-    for (int i = 1; i < 4; ++i)
+    for (int i = 0; i < rights; ++i)
         script += "tap right\nstep 1\n";
     return script + "tap down\nstep 1\ntap enter\nstep 80\ntap space\nstep 80\n" + flight +
            "step 300\nprint\n";
@@ -142,6 +143,38 @@ TEST_F(HighscoreRuns, ARunThatCannotBeKeptNeverStopsTheGame) {
     EXPECT_EQ(run.prints[1].at("screenState"), "50");
     EXPECT_EQ(tableLines(tree)[2], "A");
     EXPECT_EQ(run.notices.size(), 1u);
+}
+
+TEST_F(HighscoreRuns, TheSecondGameOfASessionKeepsARunThatReplaysToItsRow) {
+    // Back in the menu the level panel holds level 4 and the name keyboard its confirm key:
+    // Enter enters the second game's row without a name.
+    const ReplayRun played =
+        play(bubbleMatchOnLevelFour(kOneBubble) + kTypeAAndConfirm + "step 80\n" +
+             bubbleMatchOnLevelFour(kTwoBubbles, 0) + "tap enter\nstep 160\nprint\n");
+    ASSERT_EQ(played.prints.size(), 3u) << played.output;
+    EXPECT_EQ(played.prints[1].at("displayedScore"), "40");
+    EXPECT_EQ(played.prints[1].at("newPlace"), "2");
+    EXPECT_EQ(played.prints[2].at("screenState"), "50");
+    EXPECT_EQ(tableLines(tree),
+              (std::vector<std::string>{"Ann", "900", "", "40", "A", "20", "Ben", "10"}));
+    EXPECT_EQ(common::checkHighscoreRun(table(tree), 2, {"", 40}).kind,
+              common::HighscoreRunKind::watchable);
+    EXPECT_EQ(common::checkHighscoreRun(table(tree), 3, {"A", 20}).kind,
+              common::HighscoreRunKind::watchable);
+
+    ReplayTree other;
+    other.setOptionLine(10, "GamePosition:50");
+    other.setOptionLine(3, "GameLanguage:en");
+    other.writeMask(
+        5, {{600, 200, 610, 210, kOpen}, {600, 410, 610, 420, kOpen}, {640, 0, 650, 768, kWall}});
+    other.writeLevel(4, level);
+    ASSERT_TRUE(common::writeTextLines(table(other), kTable));
+    const ReplayRun replayed = other.run(withoutChannelHandles(readFile(run(tree, 2))) + "print\n");
+    EXPECT_EQ(replayed.exitCode, 0) << replayed.errors;
+    ASSERT_EQ(replayed.prints.size(), 1u) << replayed.output;
+    EXPECT_EQ(replayed.prints[0].at("displayedScore"), "40");
+    EXPECT_EQ(replayed.prints[0].at("newPlace"), "2");
+    EXPECT_EQ(tableLines(other), tableLines(tree));
 }
 
 } // namespace
