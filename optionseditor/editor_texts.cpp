@@ -60,6 +60,13 @@ const EditorTexts kCzech = {
     .cannotWriteTable = "Soubor výsledků nelze přepsat.",
     .damagedTable = "Soubor výsledků je poškozený: zobrazeny jsou řádky, které šlo přečíst. "
                     "Než bude přepsán, uloží se jeho kopie s příponou .damaged.",
+    .watchButton = "Přehrát",
+    .watchHint = "Přehraje hru, která k výsledku vedla, v okně se zvukem: mezerník ji "
+                 "pozastaví, šipka vpravo zrychlí, Escape ukončí.",
+    .noRunNotice = "Tento výsledek nemá uložený záznam hry, není co přehrát.",
+    .badRunNotice = "Záznam hry tohoto výsledku je poškozený nebo nepochází z této hry, "
+                    "proto ho nelze přehrát.",
+    .cannotStartWatch = "Přehrávač záznamů nelze spustit.",
     .aboutTitle = "O aplikaci",
     .aboutText = "Brimzel-Options\n\nNastavení hry Brimzel a prohlížeč jejích výsledků.\n\n"
                  "Program, grafika a zvuky: tým Brimzel",
@@ -122,6 +129,13 @@ const EditorTexts kEnglish = {
     .cannotWriteTable = "The highscore file cannot be replaced.",
     .damagedTable = "The highscore file is damaged: the rows that could be read are shown. "
                     "Before it is replaced, a copy is kept with the ending .damaged.",
+    .watchButton = "Watch",
+    .watchHint = "Plays the game that made this score in a window with sound: Space pauses, "
+                 "Right runs faster, Escape stops.",
+    .noRunNotice = "This score has no recorded run, so there is nothing to watch.",
+    .badRunNotice = "The recorded run of this score is damaged or not one of this game, so it "
+                    "cannot be watched.",
+    .cannotStartWatch = "The replay player cannot be started.",
     .aboutTitle = "About...",
     .aboutText = "Brimzel-Options\n\nSettings of the game Brimzel and a viewer of its "
                  "highscore tables.\n\nProgram, pictures and sounds: the Brimzel team",

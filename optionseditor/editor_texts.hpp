@@ -73,6 +73,11 @@ struct EditorTexts {
     const char* cannotReadDefault; // followed by the reason
     const char* cannotWriteTable;  // followed by the reason
     const char* damagedTable;      // followed by the reason
+    const char* watchButton;       // one beside each place
+    const char* watchHint;         // the watch's keys
+    const char* noRunNotice;
+    const char* badRunNotice;     // followed by the reason
+    const char* cannotStartWatch; // followed by the program
 
     const char* aboutTitle;
     const char* aboutText;

@@ -1,6 +1,7 @@
 #include "optionseditor/highscore_viewer.hpp"
 
 #include "common/highscore_file.hpp"
+#include "common/highscore_runs.hpp"
 #include "optionseditor/dialogs.hpp"
 
 #include <QCloseEvent>
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -41,13 +43,20 @@ HighscoreViewer::HighscoreViewer(common::FileLayout files, Dialogs& dialogs, QWi
 
     tableFrame_ = new QGroupBox(this);
     tableFrame_->setObjectName("Frame1");
-    auto* tableLayout = new QVBoxLayout(tableFrame_);
+    auto* tableLayout = new QGridLayout(tableFrame_);
     for (std::size_t place = 0; place < placeLines_.size(); ++place) {
         placeLines_[place] = new QLabel(tableFrame_);
         placeLines_[place]->setObjectName(QStringLiteral("Label") + QString::number(place + 3));
         placeLines_[place]->setMinimumWidth(320);
-        tableLayout->addWidget(placeLines_[place]);
+        tableLayout->addWidget(placeLines_[place], static_cast<int>(place), 0);
+        watchButtons_[place] = new QPushButton(tableFrame_);
+        watchButtons_[place]->setObjectName(QStringLiteral("Watch") + QString::number(place + 1));
+        watchButtons_[place]->setEnabled(false);
+        tableLayout->addWidget(watchButtons_[place], static_cast<int>(place), 1);
+        connect(watchButtons_[place], &QPushButton::clicked, this,
+                [this, place] { watchRun(static_cast<int>(place) + 1); });
     }
+    tableLayout->setColumnStretch(0, 1);
 
     closeButton_ = new QPushButton(this);
     closeButton_->setObjectName("Command1");
@@ -90,6 +99,10 @@ void HighscoreViewer::applyCaptions(Language language) {
     }
     tableFrame_->setTitle(QString::fromUtf8(texts.highscoreFrame));
     closeButton_->setText(QString::fromUtf8(texts.closeButton));
+    for (QPushButton* watch : watchButtons_) {
+        watch->setText(QString::fromUtf8(texts.watchButton));
+        watch->setToolTip(QString::fromUtf8(texts.watchHint));
+    }
     setDefaultButton_->setText(QString::fromUtf8(texts.setDefaultButton));
 }
 
@@ -114,6 +127,14 @@ std::filesystem::path HighscoreViewer::tablePath() const {
     const int mode = gameModeList_->currentIndex() + 1;
     const int level = levelList_->currentIndex() + 1;
     return files_.writePath(common::highscoreFilePath("", mode, level, level == kLevelCount));
+}
+
+void HighscoreViewer::setWatchProgram(std::filesystem::path program, ProgramStarter starter) {
+    watchProgram_ = std::move(program);
+    startProgram_ =
+        starter ? std::move(starter) : [](const QString& name, const QStringList& arguments) {
+            return QProcess::startDetached(name, arguments);
+        };
 }
 
 void HighscoreViewer::closeEvent(QCloseEvent* event) {
@@ -161,6 +182,10 @@ void HighscoreViewer::setAsDefault() {
         dialogs_.showNotice(this, withReason(text, restored.message()));
         return;
     }
+    // The rows are the default's now; the runs of the rows that were there go with them.
+    if (const common::Status removed = common::removeHighscoreRuns(tablePath()); !removed) {
+        dialogs_.showNotice(this, withReason(messages().cannotWriteTable, removed.message()));
+    }
     showTable();
 }
 
@@ -184,6 +209,7 @@ void HighscoreViewer::showTable() {
         line->setText(placeLine(placeLanguage_, static_cast<int>(place) + 1, shown,
                                 table.highscorePoints[place]));
         line->setToolTip(shown == name ? QString() : name);
+        watchButtons_[place]->setEnabled(true);
     }
     if (reading.value().damage) {
         dialogs_.showNotice(this,
@@ -194,6 +220,41 @@ void HighscoreViewer::showTable() {
 void HighscoreViewer::clearTable() {
     for (QLabel* line : placeLines_) {
         line->clear();
+    }
+    for (QPushButton* watch : watchButtons_) {
+        watch->setEnabled(false);
+    }
+}
+
+void HighscoreViewer::watchRun(int place) {
+    // The row as the file holds it now: a run is only offered for its own row.
+    const auto reading = common::readHighscoreRows(tablePath());
+    if (!reading) {
+        dialogs_.showNotice(this, withReason(messages().cannotReadTable, reading.message()));
+        return;
+    }
+    const common::HighscoreFile& table = reading.value().table;
+    const auto index = static_cast<std::size_t>(place - 1);
+    const common::HighscoreRunCheck run = common::checkHighscoreRun(
+        tablePath(), place, {table.highscoreNames[index], table.highscorePoints[index]});
+    switch (run.kind) {
+    case common::HighscoreRunKind::none:
+        dialogs_.showNotice(this, QString::fromUtf8(messages().noRunNotice));
+        return;
+    case common::HighscoreRunKind::damaged:
+    case common::HighscoreRunKind::foreign:
+        dialogs_.showNotice(this, withReason(messages().badRunNotice, run.reason));
+        return;
+    case common::HighscoreRunKind::watchable:
+        break;
+    }
+    // The replay player runs the recording in a copy of the tree: the watch writes nothing
+    // into the player's files.
+    const QString program = QString::fromStdString(watchProgram_.string());
+    if (watchProgram_.empty() || !startProgram_ ||
+        !startProgram_(program,
+                       {QStringLiteral("--watch"), QString::fromStdString(run.path.string())})) {
+        dialogs_.showNotice(this, withReason(messages().cannotStartWatch, watchProgram_.string()));
     }
 }
 

@@ -5,8 +5,11 @@
 
 #include <QWidget>
 
+#include <QStringList>
+
 #include <array>
 #include <filesystem>
+#include <functional>
 
 class QComboBox;
 class QGroupBox;
@@ -33,6 +36,13 @@ class HighscoreViewer : public QWidget {
     // The table the lists name, the user's own below highscore/.
     std::filesystem::path tablePath() const;
 
+    // Starts a program on its own; returns false when it cannot be started. The viewer's watch
+    // starts brimzel-replay through it; tests put a stub in its place.
+    using ProgramStarter =
+        std::function<bool(const QString& program, const QStringList& arguments)>;
+    // The replay player a row's run is watched with (beside the editor) and how it is started.
+    void setWatchProgram(std::filesystem::path program, ProgramStarter starter = {});
+
   signals:
     void closed();
 
@@ -45,6 +55,7 @@ class HighscoreViewer : public QWidget {
     void setAsDefault();
     void showTable();
     void clearTable();
+    void watchRun(int place);
     const EditorTexts& messages() const { return editorTexts(messageLanguage_); }
 
     common::FileLayout files_;
@@ -58,6 +69,9 @@ class HighscoreViewer : public QWidget {
     QComboBox* levelList_;
     QGroupBox* tableFrame_;
     std::array<QLabel*, 4> placeLines_{};
+    std::array<QPushButton*, 4> watchButtons_{};
+    std::filesystem::path watchProgram_;
+    ProgramStarter startProgram_;
     QPushButton* closeButton_;
     QPushButton* setDefaultButton_;
 };

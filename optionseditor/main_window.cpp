@@ -80,6 +80,8 @@ MainWindow::MainWindow(EditorPaths paths, Dialogs& dialogs, QWidget* parent)
     QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize); // fits either language
 
     viewer_ = std::make_unique<HighscoreViewer>(paths_.files(), dialogs_);
+    // The replay player is installed beside the editor, in either layout.
+    viewer_->setWatchProgram(paths_.programFolder / "brimzel-replay");
     connect(viewer_.get(), &HighscoreViewer::closed, this, [this] { setEnabled(true); });
     about_ = std::make_unique<AboutWindow>();
     connect(about_.get(), &AboutWindow::closed, this, [this] { setEnabled(true); });

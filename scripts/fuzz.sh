@@ -40,6 +40,7 @@ shopt -s nullglob
 seed options_file "$tree"/bin/Brimzel.ini "$tree"/options/*
 seed level_file "$tree"/levels/*.lev "$tree"/levels/user/*.lev
 seed highscore_file "$tree"/highscore/*.fly
+seed highscore_run
 seed saved_progress "$tree"/save/*
 seed dds $(find "$tree/gfx" -name '*.dds' -size -64k 2>/dev/null | sort | head -n 24)
 seed picture $(find "$tree/gfx" \( -name '*.jpg' -o -name '*.png' \) -size -64k 2>/dev/null | sort | head -n 24)
@@ -59,8 +60,8 @@ fuzz() {
 }
 
 # Each target is one process: run as many side by side as there are cores.
-targets=(options_file level_file highscore_file saved_progress dds picture text_lines recording
-    replay_input)
+targets=(options_file level_file highscore_file highscore_run saved_progress dds picture text_lines
+    recording replay_input)
 echo "Fuzzing ${#targets[@]} readers for ${seconds} s each, $jobs at a time"
 running=0
 for target in "${targets[@]}"; do

@@ -86,5 +86,9 @@ bool saveHighscoreTable(GameState& state) {
                               written.message());
         return false;
     }
+    if (state.newPlace >= 1 && state.newPlace <= 4)
+        state.highscoreRunToStore = GameState::HighscoreRunRequest{
+            path, state.newPlace, state.highscoreNames[state.newPlace],
+            state.highscorePoints[state.newPlace]};
     return true;
 }

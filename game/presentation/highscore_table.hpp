@@ -21,5 +21,6 @@ void insertHighscore(GameState& state);
 // it took a place.
 void openHighscoreEntry(GameState& state);
 
-// Writes the whole table; a failure is reported to the player and the run goes on.
+// Writes the whole table; a failure is reported to the player and the run goes on. A written
+// new row asks for its run to be stored (highscoreRunToStore).
 bool saveHighscoreTable(GameState& state);

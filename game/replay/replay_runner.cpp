@@ -1,6 +1,7 @@
 #include "game/replay/replay_runner.hpp"
 
 #include "game/recording/menu_state.hpp"
+#include "game/recording/session_recording.hpp"
 #include "game/replay/recorded_files.hpp"
 #include "game/replay/tree_file.hpp"
 #include "game/shell/frame_loop.hpp"
@@ -162,6 +163,15 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
         numbers >> state.rng;
     }
 
+    // Kept as the game keeps it, so a new high-score row gets its run here too; a watch
+    // keeps none.
+    SessionRecording recording;
+    if (!options.beforeFrame)
+        if (const auto recorded = startRecording(recording, state, settings.seed, {}); !recorded) {
+            err << "brimzel-replay: " << recorded.message() << '\n';
+            return 1;
+        }
+
     long long frame = 0;
     bool stopped = false; // by the watcher
     auto runFrames = [&](long long count) {
@@ -170,7 +180,7 @@ int runReplay(const std::filesystem::path& root, const std::vector<ReplayCommand
                 stopped = true;
                 return false;
             }
-            if (!runFrame(state))
+            if (!runFrame(state, recording.active ? &recording : nullptr))
                 return false;
             ++frame;
             if (!state.fatalError.empty())

@@ -12,6 +12,7 @@
 #include "game/presentation/level_intro.hpp"
 #include "game/presentation/panels.hpp"
 #include "game/presentation/play_field.hpp"
+#include "game/recording/highscore_run.hpp"
 #include "game/recording/session_recording.hpp"
 #include "game/shell/input.hpp"
 #include "game/shell/intro.hpp"
@@ -201,6 +202,8 @@ bool runFrame(GameState& state, SessionRecording* recording) {
         state.bLoop = false;
     e.present();
     handleScreenshotKey(state);
+    // The run ends with this frame: its recording is whole now.
+    storeRequestedHighscoreRun(state, recording);
     return true;
 }
 

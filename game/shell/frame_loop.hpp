@@ -7,7 +7,7 @@ struct SessionRecording;
 
 // One iteration. Returns false once the loop has ended (the shutdown has then run, unless it
 // ended on state.fatalError). A recording gets the frame's input and clock as the frame's steps
-// will see them.
+// will see them, and gives a new high-score row its run.
 bool runFrame(GameState& state, SessionRecording* recording = nullptr);
 
 // The steps of the current screen state (dispatch by screenState, ranges in order).

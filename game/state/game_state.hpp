@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <future>
 #include <memory>
 #include <optional>
 #include <random>
@@ -366,4 +368,17 @@ struct GameState {
 
     // Focus of the window as last seen by the frame loop.
     bool windowFocused = true;
+
+    // A new row was written into a table at name entry. The frame loop, which keeps the
+    // session's recording, stores the run behind it beside the table once the frame is done.
+    struct HighscoreRunRequest {
+        std::filesystem::path table;
+        std::int16_t place = 0;
+        std::string name;
+        std::int16_t points = 0;
+    };
+    std::optional<HighscoreRunRequest> highscoreRunToStore;
+    // That run being written, off the frame loop so the leaving fade never stalls; the state
+    // waits for it when it goes.
+    std::future<void> highscoreRunWrite;
 };

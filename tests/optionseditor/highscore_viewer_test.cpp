@@ -1,12 +1,15 @@
 #include "editor_fixture.hpp"
 
 #include "common/highscore_file.hpp"
+#include "common/highscore_runs.hpp"
 #include "optionseditor/highscore_viewer.hpp"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+
+#include <fstream>
 
 namespace {
 
@@ -177,6 +180,100 @@ TEST_F(OptionsEditorViewer, ANameLongerThanTheGameTypesIsShownCutWithItAllInTheT
     // A name as long as a player can type is shown whole.
     EXPECT_EQ(lines[1], QString::fromStdString("2. place: " + typed + " - 700 points"));
     EXPECT_EQ(viewerChild<QLabel>("Label4")->toolTip(), QString());
+}
+
+// Runs beside the scenario table: Šárka's whole, none for Petr, the third cut short, Eva's a
+// picture; the watch program is a stub that notes what it was asked to start.
+class OptionsEditorWatch : public OptionsEditorViewer {
+  protected:
+    void SetUp() override {
+        OptionsEditorViewer::SetUp();
+        const std::filesystem::path table = tree.table("highscore_1.fly");
+        ASSERT_TRUE(common::enterHighscoreRun(table, 1, {"Šárka", 900},
+                                              "seed 1\nframe 16 16\nexpect screenState 501\n"));
+        std::ofstream(run(3), std::ios::binary)
+            << common::highscoreRunHeader(table, {"", 500}) << "seed 1\nframe 16 16\nfr";
+        std::ofstream(run(4), std::ios::binary) << "\x89PNG\r\n";
+    }
+    std::filesystem::path run(int place) const {
+        return common::highscoreRunPath(tree.table("highscore_1.fly"), place);
+    }
+    void openWithStub(const std::vector<std::pair<int, std::string>>& optionChanges = {}) {
+        startWith(optionLinesWith(optionChanges));
+        viewer()->setWatchProgram(tree.bin() / "brimzel-replay",
+                                  [this](const QString& program, const QStringList& arguments) {
+                                      started << (QStringList{program} + arguments);
+                                      return startSucceeds;
+                                  });
+        openViewer();
+    }
+    void watch(int place) {
+        QTest::mouseClick(viewerChild<QPushButton>(("Watch" + std::to_string(place)).c_str()),
+                          Qt::LeftButton);
+    }
+
+    QList<QStringList> started;
+    bool startSucceeds = true;
+};
+
+TEST_F(OptionsEditorWatch, ARowWithARunStartsTheWatchOthersSaySoPlainly) {
+    openWithStub();
+    EXPECT_EQ(viewerChild<QPushButton>("Watch1")->text(), QString("Přehrát"));
+    watch(1);
+    ASSERT_EQ(started.size(), 1);
+    EXPECT_EQ(started[0],
+              QStringList({QString::fromStdString((tree.bin() / "brimzel-replay").string()),
+                           "--watch", QString::fromStdString(run(1).string())}));
+    EXPECT_TRUE(dialogs.notices.isEmpty());
+
+    watch(2);
+    watch(3);
+    watch(4);
+    EXPECT_EQ(started.size(), 1);
+    ASSERT_EQ(dialogs.notices.size(), 3);
+    EXPECT_EQ(dialogs.notices[0],
+              QString("Tento výsledek nemá uložený záznam hry, není co přehrát."));
+    EXPECT_TRUE(dialogs.notices[1].startsWith("Záznam hry tohoto výsledku je poškozený"));
+    EXPECT_TRUE(dialogs.notices[1].contains("highscore_1-3.replay"))
+        << dialogs.notices[1].toStdString();
+    EXPECT_TRUE(dialogs.notices[2].contains("highscore_1-4.replay"));
+
+    // A player that does not start is named.
+    startSucceeds = false;
+    watch(1);
+    ASSERT_EQ(dialogs.notices.size(), 4);
+    EXPECT_TRUE(dialogs.notices[3].startsWith("Přehrávač záznamů nelze spustit."));
+    EXPECT_TRUE(dialogs.notices[3].contains("brimzel-replay"));
+}
+
+TEST_F(OptionsEditorWatch, ResettingTheTableRemovesItsRunsAndARunWithoutItsRowIsNotOffered) {
+    TestTree::writeTable(tree.table("highscore_2_2.fly"),
+                         {{"Tom", 50}, {"Ben", 40}, {"Kim", 30}, {"Lu", 20}});
+    const std::filesystem::path otherRun =
+        common::highscoreRunPath(tree.table("highscore_2_2.fly"), 1);
+    ASSERT_TRUE(common::enterHighscoreRun(tree.table("highscore_2_2.fly"), 1, {"Tom", 50},
+                                          "expect screenState 501\n"));
+    openWithStub({{3, "GameLanguage:en"}});
+    EXPECT_EQ(viewerChild<QPushButton>("Watch1")->text(), QString("Watch"));
+    dialogs.answers = {true};
+    QTest::mouseClick(viewerChild<QPushButton>("Command2"), Qt::LeftButton);
+    for (int place = 1; place <= 4; ++place)
+        EXPECT_FALSE(std::filesystem::exists(run(place))) << place;
+    EXPECT_TRUE(std::filesystem::exists(otherRun)); // another table's run stays
+    watch(1);
+    EXPECT_TRUE(started.isEmpty());
+    ASSERT_EQ(dialogs.notices.size(), 1);
+    EXPECT_EQ(dialogs.notices[0],
+              QString("This score has no recorded run, so there is nothing to watch."));
+
+    // The table was changed by other means: Tom's run is not offered for the new first row.
+    TestTree::writeTable(tree.table("highscore_2_2.fly"),
+                         {{"Zoe", 60}, {"Tom", 50}, {"Ben", 40}, {"Kim", 30}});
+    viewerChild<QComboBox>("Combo1")->setCurrentIndex(1);
+    viewerChild<QComboBox>("Combo2")->setCurrentIndex(1);
+    watch(1);
+    EXPECT_TRUE(started.isEmpty());
+    EXPECT_EQ(dialogs.notices.size(), 2);
 }
 
 TEST_F(OptionsEditorViewer, PlacesFollowTheTickedLanguageBox) {
