@@ -9,8 +9,8 @@ struct SessionRecording;
 
 // The run that ends now as a whole recording: what it started from, every frame up to this one
 // and the state it ends in, which brimzel-replay compares. Empty without an active recording.
-// The run is the recording's current segment: the session so far while the recording keeps
-// the whole session as one.
+// The run is the recording's current segment, which begins at the last return to the main menu
+// (or at the start), so it holds the game from the menu choice that began it.
 std::string runRecordingText(const SessionRecording& recording, const GameState& state);
 
 // After a frame: stores the run a new table row asked for (state.highscoreRunToStore) and
