@@ -14,6 +14,7 @@
 // With --window the game starts in a window on the real clock (run it under a display, e.g.
 // xvfb-run) and the figures are the start-up to the first frame and to the first intro page, and
 // the resident memory there.
+#include "bench_clock.hpp"
 #include "common/options_file.hpp"
 #include "common/text_lines.hpp"
 #include "engine/dds.hpp"
@@ -37,21 +38,8 @@
 #include <vector>
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 namespace {
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// CPU time of this thread: on a shared, busy machine it shows the work itself, while the
-// wall-clock figures include the time other processes had the cores.
-double cpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
-}
 
 double processCpuMs() {
     timespec t{};

@@ -10,6 +10,7 @@
 //                               (_cpu: in CPU time of the thread, steadier on a busy machine)
 //   *_write                     the writer thread's atomic write of the run (FOLDER's disk;
 //                               default the system's temporary folder), median of five
+#include "bench_clock.hpp"
 #include "common/highscore_runs.hpp"
 
 #include <algorithm>
@@ -24,20 +25,8 @@
 #include <vector>
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 namespace {
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// CPU time of this thread: on a shared, busy machine it shows the work itself.
-double cpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
-}
 
 // A session of `seconds` on a 60 Hz clock that jitters as a real one does.
 std::string recordedSession(int seconds) {

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -38,12 +38,6 @@ class Files : public ::testing::Test {
         for (const auto& entry : fs::directory_iterator(tree.root() / "screenshots"))
             count += entry.path().extension() == ".jpg";
         return count;
-    }
-    static std::string readFile(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
     }
     ReplayTree tree;
     TestLevel level;

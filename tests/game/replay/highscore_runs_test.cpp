@@ -14,13 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // From the first menu frame: a bubble match on level 4, lost on time; `flight` takes bubbles.
 // The level panel keeps the level last played: `rights` moves it on from there.
 std::string bubbleMatchOnLevelFour(const std::string& flight, int rights = 3) {

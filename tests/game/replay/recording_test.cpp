@@ -26,13 +26,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 void pushKey(SDL_Scancode code, bool down) {
     SDL_Event e{};
     e.type = down ? SDL_KEYDOWN : SDL_KEYUP;

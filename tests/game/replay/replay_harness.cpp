@@ -215,3 +215,10 @@ void OpenSquareLevel::SetUp() {
     level.gravityY = 760;
     tree.writeLevel(1, level);
 }
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}

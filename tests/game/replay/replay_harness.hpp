@@ -68,6 +68,9 @@ class ReplayTree {
     std::filesystem::path root_;
 };
 
+// The whole of a file as bytes (empty when it cannot be read).
+std::string readFile(const std::filesystem::path& path);
+
 inline constexpr std::uint32_t kWall = 0xFFFF0000u;
 inline constexpr std::uint32_t kOpen = 0xFFFFFF00u;
 
