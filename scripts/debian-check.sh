@@ -47,6 +47,10 @@ step() {
 
 # The base root is made once; each use gets a fresh copy of it.
 fresh_root() { cp -a "$roots/base" "$roots/$1"; }
+command -v dpkg-parsechangelog >/dev/null && command -v xz >/dev/null || {
+    apt-get update >/dev/null
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends dpkg-dev xz-utils >/dev/null
+}
 step "debootstrap $release" make_debian_root "$release" "$roots/base"
 
 # install_and_test DEBS: apt installs the packages into a fresh root, runs their autopkgtest
@@ -89,18 +93,19 @@ fi
 # packages: two builds in a root with only the Build-Depends, then the checks.
 out="${BRIMZEL_DEBIAN_OUT:-$here/build-debian-$release}"
 fresh_root build
-copy_source "$here" "$roots/build/build/first/brimzel"
-step "Build-Depends" in_root "$roots/build" bash -euc '
+first="$(source_package "$here" "$roots/build/build/first")"
+first="${first#"$roots/build"}"
+step "Build-Depends" in_root "$roots/build" bash -euc "
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -q >/dev/null
-    apt-get build-dep -y -q /build/first/brimzel >/dev/null
-    cd /build/first/brimzel && dpkg-checkbuilddeps'
+    apt-get build-dep -y -q $first >/dev/null
+    cd $first && dpkg-checkbuilddeps"
 step "first build (with the test suite)" in_root "$roots/build" \
-    bash -euc 'cd /build/first/brimzel && dpkg-buildpackage -us -uc'
-sleep 2 # a later time stamp for everything the second build writes
-copy_source "$here" "$roots/build/build/second-folder/brimzel"
-step "second build (other folder, umask 002, nocheck)" in_root "$roots/build" \
-    bash -euc 'umask 002; cd /build/second-folder/brimzel && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc'
+    bash -euc "cd $first && dpkg-buildpackage -us -uc"
+second="$(source_package "$here" "$roots/build/build/second-folder")"
+second="${second#"$roots/build"}"
+step "second build (other folder, later, umask 002, nocheck)" in_root "$roots/build" \
+    bash -euc "umask 002; cd $second && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc"
 compare() {
     local deb same=0
     for deb in "$roots"/build/build/first/*.deb; do
@@ -115,7 +120,7 @@ compare() {
 step "the two builds' .deb files byte for byte" compare
 rm -rf "$out"
 mkdir -p "$out"
-cp "$roots"/build/build/first/*.* "$out/"
+cp "$roots"/build/build/first/*.{deb,dsc,changes,buildinfo,tar.xz} "$out/"
 step lintian in_root "$roots/build" bash -euc '
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q lintian >/dev/null
     lintian --version

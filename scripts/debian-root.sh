@@ -5,7 +5,9 @@
 #                                    (trixie, bookworm), apt pointed at this machine's mirror
 #   in_root DIR COMMAND...           runs COMMAND in the root with /proc, /sys, /dev, /dev/pts
 #                                    and /dev/shm mounted, and unmounts them whatever happens
-#   copy_source SOURCE DIR/PATH      copies the source tree (no build folders, no VCS) into a root
+#   copy_source SOURCE DIR           copies the source tree (no build folders, no VCS) to DIR
+#   source_package SOURCE PARENT     the tree copied to PARENT/brimzel-<upstream version>, with
+#                                    its upstream tarball PARENT/brimzel_<version>.orig.tar.xz
 #   remove_root DIR                  unmounts whatever is left and removes the root
 #
 # Roots live under BRIMZEL_ROOTS (/var/tmp unless set), never in the repository.
@@ -76,6 +78,19 @@ copy_source() {
         ! -name '.git' ! -name 'build*' ! -name '*.deb' ! -name '*.changes' ! -name '*.buildinfo' \
         ! -name '*.dsc' ! -name '*.tar.*' -print0 |
         xargs -0 tar --exclude-vcs -cf - ) | tar -C "$target" -xf -
+}
+
+source_package() {
+    local source="$1" parent="$2" version upstream
+    version="$(dpkg-parsechangelog -l "$source/debian/changelog" -S Version)"
+    upstream="${version%-*}"
+    rm -rf "$parent/brimzel-$upstream"
+    copy_source "$source" "$parent/brimzel-$upstream"
+    # The upstream tarball: the tree without debian/, the same bytes from the same sources.
+    tar -C "$parent" --exclude="brimzel-$upstream/debian" --sort=name --owner=0 --group=0 \
+        --numeric-owner --mtime="@$(dpkg-parsechangelog -l "$source/debian/changelog" -S Timestamp)" \
+        --mode=go=rX,u+rw -cf - "brimzel-$upstream" | xz -6 >"$parent/brimzel_$upstream.orig.tar.xz"
+    echo "$parent/brimzel-$upstream"
 }
 
 remove_root() {

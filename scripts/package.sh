@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian packages from the source package in debian/: copies the source tree
-# (without build folders) into build-package/brimzel-<version>/, installs the Build-Depends
+# (without build folders) into build-package/brimzel-<version>/ next to its upstream tarball
+# brimzel_<version>.orig.tar.xz, installs the Build-Depends
 # that are missing, runs dpkg-buildpackage there (source package, brimzel and brimzel-data;
 # DEB_BUILD_OPTIONS=nocheck skips the test suite), and checks the result: lintian on the
 # source and binary packages (no errors, no warnings), desktop-file-validate and appstreamcli
@@ -12,14 +13,12 @@ out="${BRIMZEL_PACKAGE_DIR:-$here/build-package}"
 
 source "$here/scripts/packages.sh"
 source "$here/scripts/debian-root.sh"
-install_missing_packages dpkg-dev debhelper lintian desktop-file-utils appstream
+install_missing_packages dpkg-dev debhelper lintian desktop-file-utils appstream xz-utils
 
 version="$(dpkg-parsechangelog -l "$here/debian/changelog" -S Version)"
-source_dir="$out/brimzel-$version"
-rm -rf "$source_dir"
 mkdir -p "$out"
-rm -f "$out"/brimzel*_"$version"* "$out"/brimzel-dbgsym_*
-copy_source "$here" "$source_dir"
+rm -f "$out"/brimzel*_"${version%-*}"*
+source_dir="$(source_package "$here" "$out")"
 
 if ! (cd "$source_dir" && dpkg-checkbuilddeps 2>/dev/null); then
     brimzel_sudo apt-get update
