@@ -28,8 +28,14 @@ esac
 [ "$(id -u)" -eq 0 ] || { echo "debian-check.sh needs root (debootstrap, chroot)" >&2; exit 2; }
 
 roots="$(mktemp -d "${BRIMZEL_ROOTS:-/var/tmp}/brimzel-debian-$release.XXXXXX")"
+# BRIMZEL_KEEP_ROOTS=1 keeps them (unmounted) for a look afterwards.
 cleanup() {
     local dir
+    if [ -n "${BRIMZEL_KEEP_ROOTS:-}" ]; then
+        unmount_root "$roots"
+        echo "roots kept in $roots"
+        return
+    fi
     for dir in "$roots"/*/; do remove_root "$dir" || return 1; done
     rm -rf --one-file-system "$roots"
 }
