@@ -27,8 +27,11 @@ case "$mode" in readme | packages) ;; *)
 esac
 [ "$(id -u)" -eq 0 ] || { echo "debian-check.sh needs root (debootstrap, chroot)" >&2; exit 2; }
 
-roots="$(mktemp -d "${BRIMZEL_ROOTS:-/var/tmp}/brimzel-debian-$release.XXXXXX")"
-# BRIMZEL_KEEP_ROOTS=1 keeps them (unmounted) for a look afterwards.
+# BRIMZEL_KEEP_ROOTS=1 keeps the roots (unmounted) for a look afterwards; BRIMZEL_REUSE_ROOTS=DIR
+# takes up such kept roots again instead of making new ones (the base root and the build root
+# with its Build-Depends; the install root is always made afresh).
+roots="${BRIMZEL_REUSE_ROOTS:-$(mktemp -d "${BRIMZEL_ROOTS:-/var/tmp}/brimzel-debian-$release.XXXXXX")}"
+[ -z "${BRIMZEL_REUSE_ROOTS:-}" ] || BRIMZEL_KEEP_ROOTS=1
 cleanup() {
     local dir
     if [ -n "${BRIMZEL_KEEP_ROOTS:-}" ]; then
@@ -42,22 +45,33 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+# cpu_s: processor time (user + system, seconds) of every finished child of this shell so far.
+cpu_s() { times | tail -n 1 | tr 'ms' '  ' | awk '{ printf "%d\n", $1 * 60 + $2 + $3 * 60 + $4 }'; }
+
 # step NAME COMMAND...: runs and times one step; a failed step ends the check.
 step() {
-    local name="$1" start=$SECONDS
+    local name="$1" start=$SECONDS cpu_start
     shift
+    cpu_start="$(cpu_s)"
     echo "== $release: $name"
     "$@" || { echo "$release: $name FAILED after $((SECONDS - start)) s" >&2; exit 1; }
-    echo "$release: $name took $((SECONDS - start)) s"
+    echo "$release: $name took $((SECONDS - start)) s wall, $(($(cpu_s) - cpu_start)) s processor"
 }
 
 # The base root is made once; each use gets a fresh copy of it.
-fresh_root() { cp -a "$roots/base" "$roots/$1"; }
+fresh_root() {
+    if [ -d "$roots/$1" ]; then
+        if [ "$1" = build ] && [ -n "${BRIMZEL_REUSE_ROOTS:-}" ]; then return; fi
+        remove_root "$roots/$1"
+    fi
+    cp -a "$roots/base" "$roots/$1"
+}
+jobs="${BRIMZEL_JOBS:-$(nproc)}"
 command -v dpkg-parsechangelog >/dev/null && command -v xz >/dev/null || {
     apt-get update >/dev/null
     DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends dpkg-dev xz-utils >/dev/null
 }
-step "debootstrap $release" make_debian_root "$release" "$roots/base"
+[ -d "$roots/base" ] || step "debootstrap $release" make_debian_root "$release" "$roots/base"
 
 # install_and_test DEBS: apt installs the packages into a fresh root, runs their autopkgtest
 # there and removes them; nothing of theirs may be left behind.
@@ -91,7 +105,7 @@ if [ "$mode" = readme ]; then
     copy_source "$here" "$roots/test/build/brimzel"
     step "README test command (bash scripts/test.sh)" in_root "$roots/test" bash /build/brimzel/scripts/test.sh
     step "packages (scripts/package.sh, nocheck)" in_root "$roots/test" \
-        env DEB_BUILD_OPTIONS=nocheck bash /build/brimzel/scripts/package.sh
+        env DEB_BUILD_OPTIONS="nocheck parallel=$jobs" bash /build/brimzel/scripts/package.sh
     step "apt install, autopkgtest, apt remove" install_and_test "$roots/test/build/brimzel/build-package"
     exit 0
 fi
@@ -107,11 +121,11 @@ step "Build-Depends" in_root "$roots/build" bash -euc "
     apt-get build-dep -y -q $first >/dev/null
     cd $first && dpkg-checkbuilddeps"
 step "first build (with the test suite)" in_root "$roots/build" \
-    bash -euc "cd $first && dpkg-buildpackage -us -uc"
+    bash -euc "cd $first && DEB_BUILD_OPTIONS=parallel=$jobs dpkg-buildpackage -us -uc"
 second="$(source_package "$here" "$roots/build/build/second-folder")"
 second="${second#"$roots/build"}"
 step "second build (other folder, later, umask 002, nocheck)" in_root "$roots/build" \
-    bash -euc "umask 002; cd $second && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc"
+    bash -euc "umask 002; cd $second && DEB_BUILD_OPTIONS='nocheck parallel=$jobs' dpkg-buildpackage -us -uc"
 compare() {
     local deb same=0
     for deb in "$roots"/build/build/first/*.deb; do

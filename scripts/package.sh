@@ -24,6 +24,10 @@ if ! (cd "$source_dir" && dpkg-checkbuilddeps 2>/dev/null); then
     brimzel_sudo apt-get update
     brimzel_sudo env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y --no-install-recommends "$source_dir"
 fi
+# On every core unless DEB_BUILD_OPTIONS says otherwise.
+case " ${DEB_BUILD_OPTIONS:-} " in *" parallel="*) ;; *)
+    export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }parallel=$(nproc)" ;;
+esac
 (cd "$source_dir" && dpkg-buildpackage -us -uc)
 
 arch="$(dpkg --print-architecture)"
