@@ -45,17 +45,27 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# cpu_s: processor time (user + system, seconds) of every finished child of this shell so far.
-cpu_s() { times | tail -n 1 | tr 'ms' '  ' | awk '{ printf "%d\n", $1 * 60 + $2 + $3 * 60 + $4 }'; }
+# read_cpu_s: sets cpu_s to the processor time (user + system, seconds) of every finished child
+# of this shell so far. `times` runs here, not in a subshell, whose children would be its own.
+cpu_s=0
+read_cpu_s() {
+    local times_file
+    times_file="$(mktemp)"
+    times >"$times_file"
+    cpu_s="$(tail -n 1 "$times_file" | tr 'ms' '  ' | awk '{ printf "%d\n", $1 * 60 + $2 + $3 * 60 + $4 }')"
+    rm -f "$times_file"
+}
 
 # step NAME COMMAND...: runs and times one step; a failed step ends the check.
 step() {
     local name="$1" start=$SECONDS cpu_start
     shift
-    cpu_start="$(cpu_s)"
+    read_cpu_s
+    cpu_start=$cpu_s
     echo "== $release: $name"
     "$@" || { echo "$release: $name FAILED after $((SECONDS - start)) s" >&2; exit 1; }
-    echo "$release: $name took $((SECONDS - start)) s wall, $(($(cpu_s) - cpu_start)) s processor"
+    read_cpu_s
+    echo "$release: $name took $((SECONDS - start)) s wall, $((cpu_s - cpu_start)) s processor"
 }
 
 # The base root is made once; each use gets a fresh copy of it.
