@@ -35,7 +35,7 @@ brimzel_desktop_entries("${PREFIX}/share/applications" SYSTEM)
 file(COPY "${BRIMZEL_TREE}/share/icons" DESTINATION "${PREFIX}/share")
 set(packaging "${BRIMZEL_SOURCE}/packaging")
 file(COPY "${packaging}/brimzel.metainfo.xml" DESTINATION "${PREFIX}/share/metainfo")
-file(COPY "${packaging}/copyright" DESTINATION "${PREFIX}/share/doc/brimzel")
+file(COPY "${BRIMZEL_SOURCE}/debian/copyright" DESTINATION "${PREFIX}/share/doc/brimzel")
 
 # Man pages and the changelog compressed the Debian way: best, without a time stamp.
 function(gzip_into source target)
@@ -49,7 +49,7 @@ endfunction()
 foreach(command brimzel brimzel-leveleditor brimzel-options brimzel-replay)
     gzip_into("${packaging}/man/${command}.6" "${PREFIX}/share/man/man6/${command}.6.gz")
 endforeach()
-gzip_into("${packaging}/changelog" "${PREFIX}/share/doc/brimzel/changelog.gz")
+gzip_into("${BRIMZEL_SOURCE}/debian/changelog" "${PREFIX}/share/doc/brimzel/changelog.gz")
 
 # Files readable by all, folders enterable by all, whatever the umask of the build.
 file(GLOB_RECURSE staged LIST_DIRECTORIES true "${PREFIX}/share/*")

@@ -7,7 +7,7 @@ build="${BRIMZEL_BUILD:-$here/build}"
 prefix="${BRIMZEL_PREFIX:-$HOME/Brimzel}"
 
 source "$here/scripts/packages.sh"
-install_missing_packages "${brimzel_packages[@]}"
+install_brimzel_packages
 
 cmake -S "$here" -B "$build" -DCMAKE_INSTALL_PREFIX="$prefix"
 cmake --build "$build" --parallel "$(nproc)"

@@ -13,6 +13,9 @@
 #                    the whole suite run there (scripts/sanitize.sh)
 #         soak       the soak replay 200 000 frames long (`ctest -L soak`)
 #         fuzz-long  every file reader fuzzed 60 s
+#         debian     in a fresh Debian 13 root: this command, then the packages built there,
+#                    installed into another fresh root, their autopkgtest, and removed
+#                    (scripts/debian-check.sh readme trixie; needs root)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BRIMZEL_BUILD:-$here/build}"
@@ -21,17 +24,17 @@ jobs="${BRIMZEL_JOBS:-$(nproc)}"
 export BRIMZEL_JOBS="$jobs"
 
 usage() {
-    echo "usage: bash scripts/test.sh [--heavy | --stage tests|fuzz|sanitizers|soak|fuzz-long ...]" >&2
+    echo "usage: bash scripts/test.sh [--heavy | --stage tests|fuzz|sanitizers|soak|fuzz-long|debian ...]" >&2
     exit 2
 }
 stages=(tests fuzz)
 chosen=()
 while [ $# -gt 0 ]; do
     case "$1" in
-    --heavy) stages=(tests fuzz soak fuzz-long sanitizers) ;;
+    --heavy) stages=(tests fuzz soak fuzz-long sanitizers debian) ;;
     --stage)
         [ $# -ge 2 ] || usage
-        case "$2" in tests | fuzz | sanitizers | soak | fuzz-long) chosen+=("$2") ;; *) usage ;; esac
+        case "$2" in tests | fuzz | sanitizers | soak | fuzz-long | debian) chosen+=("$2") ;; *) usage ;; esac
         shift
         ;;
     *) usage ;;
@@ -47,6 +50,7 @@ run_stage() {
     sanitizers) bash "$here/scripts/sanitize.sh" ;;
     soak) BRIMZEL_SOAK_FRAMES=200000 ctest --test-dir "$build" -L soak --verbose --timeout 3600 ;;
     fuzz-long) BRIMZEL_FUZZ_SECONDS=60 bash "$here/scripts/fuzz.sh" ;;
+    debian) bash "$here/scripts/debian-check.sh" readme trixie ;;
     esac
 }
 
