@@ -24,8 +24,9 @@ std::string usage(const common::FileLayout& layout) {
          "               [--max-frames N] [--in-place] [ROOT] SCRIPT",
          "Runs Brimzel headless and silent with the clock and the keys of SCRIPT (a script, a\n"
          "recording made with brimzel --record or a crash replay; a recording carries the files\n"
-         "its run read) and prints what it asks, to reproduce a run frame for frame. ROOT: a portable tree to run instead of this installation. The run writes\n"
-         "into a scratch copy of your files, removed afterwards; the tree is only read.\n"
+         "its run read) and prints what it asks, to reproduce a run frame for frame.\n"
+         "ROOT: a portable tree to run instead of this installation. The run writes into a\n"
+         "scratch copy of your files, removed afterwards; the tree is only read.\n"
          "--watch: show the replay in a window with sound (Space pauses, Right runs faster,\n"
          "Escape stops). --window: draw it in a window, full screen or not as the options file\n"
          "says, silent and unpaced; its shots are the window as the screen shows it.\n"
