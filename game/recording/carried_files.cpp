@@ -3,13 +3,13 @@
 #include "common/atomic_file.hpp"
 #include "common/level_record.hpp"
 #include "common/options_file.hpp"
+#include "common/regular_file.hpp"
 #include "common/saved_progress.hpp"
 #include "game/recording/script_words.hpp"
 
 #include <algorithm>
 #include <cinttypes>
 #include <cstdio>
-#include <fstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -83,18 +83,10 @@ std::vector<std::string> recordedFileNames(const common::FileLayout& files) {
 }
 
 std::optional<std::string> readCarriableFile(const fs::path& path) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) > kMaxCarriedFileBytes || ec)
+    auto bytes = common::readRegularFile(path, kMaxCarriedFileBytes);
+    if (!bytes)
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes(kMaxCarriedFileBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxCarriedFileBytes)
-        return std::nullopt; // it grew meanwhile
-    return bytes;
+    return std::move(bytes.value());
 }
 
 std::string fileLines(const std::string& path, std::string_view bytes, bool carry) {

@@ -55,7 +55,7 @@ void checkRecordedFile(const ReplayCommand& command, const std::filesystem::path
         const auto inside = pathInsideTree(tree, command.path);
         if (!inside)
             return inside.error();
-        return readRegularFile(inside.value());
+        return common::readRegularFile(inside.value(), kLargestTreeFile);
     };
     const auto bytes = read();
     if (!bytes) {

@@ -35,7 +35,7 @@ common::Status writeFile(const fs::path& scratch, const fs::path& relative,
 // Copies one file of the source; one that is not there or not a readable regular file is left
 // out.
 common::Status copyFile(const fs::path& from, const fs::path& scratch, const fs::path& relative) {
-    const auto bytes = readRegularFile(from);
+    const auto bytes = common::readRegularFile(from, kLargestTreeFile);
     if (!bytes)
         return {};
     return writeFile(scratch, relative, bytes.value());

@@ -3,6 +3,7 @@
 // only inside the tree (no way out through a symbolic link).
 #pragma once
 
+#include "common/regular_file.hpp"
 #include "common/result.hpp"
 
 #include <cstdint>
@@ -12,11 +13,6 @@
 // The most a replay reads of one file of the tree; the files a run reads (options, levels,
 // tables, saved progress) are a few kilobytes.
 inline constexpr std::uint64_t kLargestTreeFile = 4u << 20;
-
-// The bytes of `path`, which must be a regular file (after symbolic links) of at most
-// `largest` bytes. Opening never waits: a FIFO is refused, not read. The error says why.
-common::Result<std::string> readRegularFile(const std::filesystem::path& path,
-                                            std::uint64_t largest = kLargestTreeFile);
 
 // `relative` inside `tree`: the path with its symbolic links resolved, when it lies inside
 // the tree (itself resolved); an error otherwise or when it does not exist.
