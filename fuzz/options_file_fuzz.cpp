@@ -20,9 +20,10 @@ void checkGameOptions(const std::filesystem::path& path) {
     }
     for (const auto* table : {&options.kindSpeed, &options.kindFollowSpeed, &options.kindReaction,
                               &options.kindFollowTime, &options.kindSleepTime}) {
+        // Negative values are allowed (the insects cope), but never beyond a 32-bit whole number.
         for (double value : *table) {
-            if (!std::isfinite(value) || value < 0.0) {
-                fuzz::fail("the game accepted an enemy value that is not a finite number >= 0");
+            if (!std::isfinite(value) || std::fabs(value) > 2147483648.0) {
+                fuzz::fail("the game accepted an enemy value beyond a 32-bit whole number");
             }
         }
     }

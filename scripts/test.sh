@@ -68,6 +68,10 @@ read_cpu_ms() {
 
 passed=()
 failed=()
+# Each stage's output is kept too, so the end of the run can repeat what a failed stage said last
+# (a CI log is often read from its end).
+logs="$(mktemp -d)"
+trap 'rm -rf "$logs"' EXIT
 # stage NAME COMMAND...: runs one stage, notes whether it passed and prints its times.
 stage() {
     local name="$1"
@@ -76,7 +80,8 @@ stage() {
     read_cpu_ms
     cpu_start=$cpu_ms
     echo "== stage $name"
-    "$@" || result=failed
+    { "$@" 2>&1 || echo failed >"$logs/$name.failed"; } | tee "$logs/$name.log"
+    [ ! -e "$logs/$name.failed" ] || result=failed
     if [ "$result" = passed ]; then passed+=("$name"); else failed+=("$name"); fi
     read_cpu_ms
     echo "stage $name: $result in $((SECONDS - start)) s wall," \
@@ -98,6 +103,10 @@ if [ ${#failed[@]} -eq 0 ]; then
 fi
 
 if [ ${#failed[@]} -gt 0 ]; then
+    for name in "${failed[@]}"; do
+        echo "== the last lines of the failed stage $name"
+        tail -n 40 "$logs/$name.log"
+    done
     echo "Brimzel tests: FAILED ${failed[*]}; passed ${passed[*]:-nothing}"
     exit 1
 fi
