@@ -1,5 +1,7 @@
 #include "engine/texture_prefetch.hpp"
 
+#include "common/signal_stack.hpp"
+
 #include <new>
 
 namespace engine {
@@ -43,6 +45,7 @@ TexturePrefetch::~TexturePrefetch() {
 }
 
 void TexturePrefetch::work() {
+    const common::ThreadSignalStack signalStack; // a decoder's fault is reported like any other
     std::unique_lock lock(mutex_);
     for (;;) {
         changed_.wait(lock, [this] {

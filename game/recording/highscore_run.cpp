@@ -1,6 +1,7 @@
 #include "game/recording/highscore_run.hpp"
 
 #include "common/highscore_runs.hpp"
+#include "common/signal_stack.hpp"
 #include "game/recording/session_recording.hpp"
 #include "game/state/game_state.hpp"
 
@@ -31,6 +32,7 @@ void storeRequestedHighscoreRun(GameState& state, const SessionRecording* record
         state.highscoreRunWrite.wait(); // one table write at a time
     state.highscoreRunWrite = std::async(std::launch::async, [request = std::move(request),
                                                               text = std::move(text)] {
+        const common::ThreadSignalStack signalStack;
         if (const auto stored = common::enterHighscoreRun(request.table, request.place,
                                                           {request.name, request.points}, text);
             !stored)

@@ -1,5 +1,6 @@
 // Crash replays: every crash keeps its own file, from any thread, even when the stack is gone.
 #include "common/file_layout.hpp"
+#include "common/signal_stack.hpp"
 #include "game/recording/crash_replay.hpp"
 #include "game/recording/session_recording.hpp"
 
@@ -84,6 +85,17 @@ TEST_F(CrashReplay, AStackOverflowLeavesTheSession) {
         },
         testing::KilledBySignal(SIGSEGV), "the session so far is recorded in .*crash-");
     ASSERT_EQ(crashes().size(), 1u);
+    // The same on a worker thread of ours, which has a signal stack of its own.
+    EXPECT_EXIT(
+        {
+            writeCrashReplayOnFatalSignals(recording);
+            std::thread([] {
+                const common::ThreadSignalStack signalStack;
+                std::exit(deeper(0));
+            }).join();
+        },
+        testing::KilledBySignal(SIGSEGV), "the session so far is recorded in .*crash-");
+    EXPECT_EQ(crashes().size(), 2u);
 }
 #endif
 
