@@ -12,10 +12,13 @@ constexpr std::size_t kSignalStackBytes = 64 * 1024;
 
 } // namespace
 
-ThreadSignalStack::ThreadSignalStack() : memory_(new (std::nothrow) char[kSignalStackBytes]) {
+ThreadSignalStack::ThreadSignalStack() {
     stack_t current{};
     // A thread that already has one (the main thread's) keeps it.
-    if (!memory_ || sigaltstack(nullptr, &current) != 0 || !(current.ss_flags & SS_DISABLE))
+    if (sigaltstack(nullptr, &current) != 0 || !(current.ss_flags & SS_DISABLE))
+        return;
+    memory_.reset(new (std::nothrow) char[kSignalStackBytes]);
+    if (!memory_)
         return;
     stack_t stack{};
     stack.ss_sp = memory_.get();

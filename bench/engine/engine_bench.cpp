@@ -128,6 +128,21 @@ void rowFigures() {
     }
 }
 
+// Draws `count` frames with `draw(frame)` and prints the median wall and processor time of one
+// as NAME_frame_median and NAME_frame_cpu_median.
+template <typename Draw> void timeFrames(const char* name, int count, Draw draw) {
+    std::vector<double> frames, cpuFrames;
+    for (int frame = 0; frame < count; ++frame) {
+        const auto start = Clock::now();
+        const double cpuStart = threadCpuMs();
+        draw(frame);
+        frames.push_back(msSince(start));
+        cpuFrames.push_back(threadCpuMs() - cpuStart);
+    }
+    std::printf("%s_frame_median %.3f ms\n", name, median(frames));
+    std::printf("%s_frame_cpu_median %.3f ms\n", name, median(cpuFrames));
+}
+
 bool saveWithSdl(const engine::Image& image, const std::string& path, bool jpeg) {
     SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
         const_cast<std::uint32_t*>(image.pixels.data()), image.width, image.height, 32,
@@ -215,10 +230,7 @@ int main() {
 
     // A busy playing frame: map, panel, twelve turning insects, ten small turning objects,
     // eight HUD lines (one changes every frame, like the clock) and a fade over everything.
-    std::vector<double> frames, cpuFrames;
-    for (int frame = 0; frame < 400; ++frame) {
-        start = Clock::now();
-        const double cpuStart = threadCpuMs();
+    timeFrames("busy", 400, [&](int frame) {
         e->clear();
         e->drawTexture(map, 0, 0, 1024, 768);
         for (int i = 0; i < 12; ++i)
@@ -233,11 +245,7 @@ int main() {
         e->drawText(std::to_string(frame / 60) + " s", 880, 600, 0xFFFFFF00u, font);
         e->fillRect(0, 0, 1024, 768, engine::Corners::all(0x40FFFFFFu));
         e->present();
-        frames.push_back(msSince(start));
-        cpuFrames.push_back(threadCpuMs() - cpuStart);
-    }
-    std::printf("busy_frame_median %.3f ms\n", median(frames));
-    std::printf("busy_frame_cpu_median %.3f ms\n", median(cpuFrames));
+    });
     std::printf("busy_frame_goal 2.5 ms\n");
 
     // The main menu: the slideshow picture, the menu bar at 80 %, five items at their sizes of
@@ -245,11 +253,7 @@ int main() {
     const engine::TextureId bar = e->loadTexture(file("bar.dds"), "bar");
     const engine::TextureId item = e->loadTexture(file("item.dds"), "item");
     const engine::Corners faded = engine::Corners::all(0xCCFFFFFFu);
-    frames.clear();
-    cpuFrames.clear();
-    for (int frame = 0; frame < 200; ++frame) {
-        start = Clock::now();
-        const double cpuStart = threadCpuMs();
+    timeFrames("menu", 200, [&](int frame) {
         e->clear();
         e->drawTexture(map, 0, 0, 1024, 768);
         e->fillRect(400, 722, 998, 742, {0x1A024589u, 0xCC024589u, 0xCC024589u, 0x1A024589u});
@@ -263,20 +267,12 @@ int main() {
             e->drawTexture(item, 192.0f - w / 2, cy - h / 2, 192.0f + w / 2, cy + h / 2);
         }
         e->present();
-        frames.push_back(msSince(start));
-        cpuFrames.push_back(threadCpuMs() - cpuStart);
-    }
-    std::printf("menu_frame_median %.3f ms\n", median(frames));
-    std::printf("menu_frame_cpu_median %.3f ms\n", median(cpuFrames));
+    });
 
     // The loading screen, redrawn after each of several hundred loads: the menu picture scaled
     // into a frame, the bar pictures stretched, the percentage in text.
     const engine::FontId loadingFont = e->createFont("loading_font", "Arial", 24);
-    frames.clear();
-    cpuFrames.clear();
-    for (int frame = 0; frame < 200; ++frame) {
-        start = Clock::now();
-        const double cpuStart = threadCpuMs();
+    timeFrames("loading", 200, [&](int frame) {
         e->clear();
         e->drawTexture(panel, 0, 703, 1024, 723);
         e->fillRect(158, 46, 866, 579, engine::Corners::all(0xFF000000u));
@@ -287,11 +283,7 @@ int main() {
         e->drawTexture(small, 98, 739, 98.0f + float(frame) * 834.0f / 200.0f, 750);
         e->drawText(std::to_string(frame / 2) + "%", 490, 625, 0xFF000000u, loadingFont);
         e->present();
-        frames.push_back(msSince(start));
-        cpuFrames.push_back(threadCpuMs() - cpuStart);
-    }
-    std::printf("loading_frame_median %.3f ms\n", median(frames));
-    std::printf("loading_frame_cpu_median %.3f ms\n", median(cpuFrames));
+    });
 
     rowFigures();
 
